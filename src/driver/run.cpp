@@ -1,0 +1,147 @@
+#include "driver/run.hpp"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <string>
+
+#include "scanners/ccn_scanner.hpp"
+#include "scanners/smps_scanner.hpp"
+#include "tables/summary_tables.hpp"
+#include "text/error_stream.hpp"
+#include "text/file_open.hpp"
+#include "text/list_line.hpp"
+#include "text/trimmed_length.hpp"
+
+namespace vortelin {
+
+namespace {
+
+constexpr std::size_t kNameLength = 64;  // list-file and data-file names
+constexpr std::size_t kHeaderRecords = 10;
+constexpr std::size_t kSkippedIndent = 4;  // an entry whose first 4 characters are blank is skipped
+constexpr std::string_view kSmpsMark = "DMA";
+
+enum class FileKind { smps, ccn, unreadable };
+
+// The console is flushed before the answer is awaited and before anything goes
+// to standard error, so the two streams appear in the order they were written.
+void stop(Run& run, std::string_view message) {
+  run.console.flush();
+  write_to_error_stream(stop_text(message));
+}
+
+bool blank_indent(const FixedField<kNameLength>& entry) {
+  const std::string_view indent = entry.prefix(kSkippedIndent);
+  return std::all_of(indent.begin(), indent.end(), [](char c) { return c == ' '; });
+}
+
+// Reads the first ten records, each cut to 64 characters, and looks for the
+// particle-sizer mark in them. The one error path: a tenth line without a line
+// end that fills its field.
+FileKind classify(InChannel& data) {
+  RawRecord record;
+  bool smps = false;
+  for (std::size_t i = 1; i <= kHeaderRecords; ++i) {
+    const Outcome outcome = read_record(data, kNameLength, Handling::error_only, record);
+    if (outcome == Outcome::error) {
+      // The header read carries on into the next field, which finds nothing.
+      if (i < kHeaderRecords) fail_at_end(data, "fmt");
+      return FileKind::unreadable;
+    }
+    if (record.text.find(kSmpsMark) != std::string_view::npos) smps = true;
+  }
+  return smps ? FileKind::smps : FileKind::ccn;
+}
+
+// One list entry: open, classify, rewind and hand the file to its scanner.
+void process_entry(Run& run, const FixedField<kNameLength>& entry, std::size_t ile) {
+  std::string name = name_in_field(entry.view());
+  const int fd = open_for_reading(name);
+  if (fd < 0) {
+    write_list(run.console, {kEntryFailed});
+    return;
+  }
+  attach(run.data, kDataUnit, std::move(name), fd, run.data_buffer, false, run.trace);
+  const FileKind kind = classify(run.data);
+  if (kind == FileKind::unreadable) {
+    close(run.data);
+    write_list(run.console, {kEntryFailed});
+    return;
+  }
+  rewind(run.data);
+  // A row comes from its own file alone.
+  run.state = ScanState{};
+  const std::string_view file = entry.prefix(ile);
+  if (kind == FileKind::smps) {
+    scan_smps(run.data, file, run.state, run.smps_table);
+  } else {
+    scan_ccn(run.data, file, run.state, run.ccn_table);
+  }
+}
+
+}  // namespace
+
+std::string stop_text(std::string_view message) {
+  std::string text = "STOP ";
+  text += message;
+  text += " statement executed\r\n";
+  return text;
+}
+
+int execute(Run& run) {
+  run.console.attach(kConsoleUnit, "", STDOUT_FILENO, true, ::isatty(STDOUT_FILENO) == 1,
+                     run.trace);
+  write_list(run.console, {kBanner});
+  write_list(run.console, {kCredit});
+  write_list(run.console, {" "});
+  write_list(run.console, {kPrompt});
+  run.console.flush();
+
+  attach(run.answer, kAnswerUnit, "", STDIN_FILENO, run.answer_buffer, true, run.trace);
+  RawRecord record;
+  read_record(run.answer, kNameLength, Handling::none, record);
+  FixedField<kNameLength> listfil;
+  listfil.assign(record.text);
+
+  std::string list_name = name_in_field(listfil.view());
+  const int list_fd = open_for_reading(list_name);
+  if (list_fd < 0) {
+    // Nothing was created or changed; the run failed.
+    stop(run, kListNotOpened);
+    return 1;
+  }
+  attach(run.list, kListUnit, std::move(list_name), list_fd, run.list_buffer, true, run.trace);
+
+  open_table(run.smps_table, kSmpsTableUnit, std::string(kSmpsTableName), run.trace);
+  write_list(run.smps_table, {kSmpsHeader});
+  open_table(run.ccn_table, kCcnTableUnit, std::string(kCcnTableName), run.trace);
+  write_list(run.ccn_table, {kCcnHeader});
+
+  FixedField<kNameLength> curfil;
+  while (read_record(run.list, kNameLength, Handling::end_of_file, record) == Outcome::record) {
+    curfil.assign(record.text);
+    if (blank_indent(curfil)) continue;
+    const std::size_t ile = chrbln(curfil.view());
+    write_list(run.console, {"Processing [", curfil.prefix(ile), "]"});
+    process_entry(run, curfil, ile);
+  }
+
+  close(run.list);
+  run.smps_table.close();
+  run.ccn_table.close();
+  stop(run, kFinished);
+  run.console.close();
+  return 0;
+}
+
+void close_everything(Run& run) noexcept {
+  run.console.close_quietly();
+  close(run.answer);
+  close(run.list);
+  run.smps_table.close_quietly();
+  run.ccn_table.close_quietly();
+  close(run.data);
+}
+
+}  // namespace vortelin

@@ -1,0 +1,34 @@
+// Console signals: an interrupt, a termination request or a floating-point
+// exception ends the run, after the whole lines written so far are saved.
+#pragma once
+
+#include <signal.h>
+
+namespace vortelin {
+
+class OutChannel;
+
+// Installs the handlers: an interrupt writes "Interrupt", a termination request
+// (or a closed console) "Killed", each saves every watched channel's committed
+// lines and exits with status 1; a floating-point exception writes "Floating
+// Exception", saves them too and aborts. A broken pipe becomes a failed write.
+void install_console_signals();
+
+// Channels whose committed lines the handlers save. At most a few are watched.
+void watch_output(const OutChannel* channel);
+void unwatch_output(const OutChannel* channel);
+
+// Holds the console signals back while in scope, so a handler never sees a
+// channel halfway through writing out its buffer.
+class ConsoleSignalsHeld {
+ public:
+  ConsoleSignalsHeld();
+  ~ConsoleSignalsHeld();
+  ConsoleSignalsHeld(const ConsoleSignalsHeld&) = delete;
+  ConsoleSignalsHeld& operator=(const ConsoleSignalsHeld&) = delete;
+
+ private:
+  sigset_t saved_;  // the mask before
+};
+
+}  // namespace vortelin

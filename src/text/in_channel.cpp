@@ -1,0 +1,97 @@
+#include "text/in_channel.hpp"
+
+#include <unistd.h>
+
+#include <cstring>
+#include <utility>
+
+namespace vortelin {
+
+namespace {
+
+constexpr IoTrace kFailedRead{kRecordFormat, false, false};
+constexpr IoTrace kCompletedRead{{}, false, false};
+
+}  // namespace
+
+void attach(InChannel& channel, int unit, std::string name, int fd, std::span<char> buffer,
+            bool last_line_counts, IoTrace& trace) {
+  channel.unit = unit;
+  channel.name = std::move(name);
+  channel.fd = fd;
+  channel.reader = RecordReader(fd, buffer);
+  channel.met_end = false;
+  channel.last_line_counts = last_line_counts;
+  channel.trace = &trace;
+}
+
+bool is_open(const InChannel& channel) {
+  return channel.fd >= 0;
+}
+
+void fail_at_end(InChannel& channel, std::string_view context) {
+  *channel.trace = kFailedRead;
+  throw FatalCondition(std::string(context), std::string(kEndOfFile),
+                       unit_state(channel.unit, channel.name), kFailedRead);
+}
+
+Outcome read_record(InChannel& channel, std::size_t limit, Handling handling, RawRecord& record) {
+  IoTrace& trace = *channel.trace;
+  if (channel.met_end) {
+    trace = kFailedRead;
+    if (handling == Handling::end_of_file) return Outcome::end_of_file;
+    fail_at_end(channel, "read start");
+  }
+  const Fetch fetched = channel.reader.next(limit, record);
+  if (fetched == Fetch::failed) {
+    trace = kFailedRead;
+    throw FatalCondition("read", std::strerror(channel.reader.error()),
+                         unit_state(channel.unit, channel.name), kFailedRead);
+  }
+  if (fetched == Fetch::end) {
+    channel.met_end = true;
+    if (handling == Handling::end_of_file) {
+      trace = kFailedRead;
+      return Outcome::end_of_file;
+    }
+    fail_at_end(channel, "fmt");
+  }
+  if (record.terminated || channel.last_line_counts) {
+    trace = kCompletedRead;
+    return Outcome::record;
+  }
+  // A last line without a line end: end of file is met while or after filling.
+  channel.met_end = true;
+  trace = kFailedRead;
+  const bool filled = record.text.size() >= limit;
+  if (handling == Handling::end_of_file) return Outcome::end_of_file;
+  if (!filled) fail_at_end(channel, "fmt");
+  if (handling == Handling::error_only) return Outcome::error;
+  trace = kCompletedRead;
+  return Outcome::record;
+}
+
+void rewind(InChannel& channel) {
+  RecordReader& reader = channel.reader;
+  const bool replay = reader.holds_start();
+  // Replaying the buffer still needs a seekable file, as a real rewind would.
+  const off_t at = ::lseek(channel.fd, 0, replay ? SEEK_CUR : SEEK_SET);
+  if (at < 0) {
+    throw FatalCondition("rewind", std::string(kCannotBackspace),
+                         unit_state(channel.unit, channel.name), *channel.trace);
+  }
+  if (replay) {
+    reader.replay_from_start();
+  } else {
+    reader.reset();
+  }
+  channel.met_end = false;
+}
+
+void close(InChannel& channel) {
+  if (channel.fd >= 0) ::close(channel.fd);
+  channel.fd = -1;
+  channel.met_end = false;
+}
+
+}  // namespace vortelin

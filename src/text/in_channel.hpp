@@ -1,0 +1,54 @@
+// A numbered read channel: a file read record by record, with the end-of-file
+// rules of the three kinds of handling a read can have.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "text/fatal.hpp"
+#include "text/record_reader.hpp"
+
+namespace vortelin {
+
+// What a read does at end of file (see read_record).
+enum class Handling { end_of_file, error_only, none };
+enum class Outcome { record, end_of_file, error };
+
+struct InChannel {
+  int unit = 0;
+  std::string name;  // empty for standard input
+  int fd = -1;
+  RecordReader reader{-1, {}};
+  bool met_end = false;  // an earlier read met end of file
+  // For the answer and the list file a last line without a line end is still a
+  // line; a data file's unterminated last line may be a record still being written.
+  bool last_line_counts = false;
+  IoTrace* trace = nullptr;
+};
+
+// Connects `channel` to an open descriptor; `buffer` is the reader's buffer.
+void attach(InChannel& channel, int unit, std::string name, int fd, std::span<char> buffer,
+            bool last_line_counts, IoTrace& trace);
+bool is_open(const InChannel& channel);
+
+// Reads the next record, cut to `limit` bytes. With end-of-file handling any end
+// of file gives Outcome::end_of_file. Otherwise an end of file met before the
+// field is filled is the fatal "fmt" condition; met after a whole field of an
+// unterminated last line, it is Outcome::error with error handling, and the
+// record is used without handling. A read after an end of file was met is the
+// fatal "read start" condition without end-of-file handling. A failing read is
+// always fatal ("read" with the system's error text).
+Outcome read_record(InChannel& channel, std::size_t limit, Handling handling, RawRecord& record);
+
+// The fatal end-of-file condition of a read on `channel`, with `context`.
+[[noreturn]] void fail_at_end(InChannel& channel, std::string_view context);
+
+// The next read gets the first record again and an earlier end of file is
+// forgotten. A file that cannot be repositioned is fatal ("rewind").
+void rewind(InChannel& channel);
+
+// Closing a channel that is not open does nothing.
+void close(InChannel& channel);
+
+}  // namespace vortelin

@@ -1,0 +1,134 @@
+#include "text/out_channel.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "text/console_signals.hpp"
+#include "text/line_end.hpp"
+
+namespace vortelin {
+
+namespace {
+
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
+
+}  // namespace
+
+OutChannel::~OutChannel() {
+  close_quietly();
+}
+
+void OutChannel::attach(int unit, std::string name, int fd, bool writable, bool flush_each_line,
+                        IoTrace& trace) {
+  unit_ = unit;
+  name_ = std::move(name);
+  writable_ = writable;
+  flush_each_line_ = flush_each_line;
+  trace_ = &trace;
+  buffer_.resize(kBufferSize);
+  committed_.store(0);
+  written_ = 0;
+  fd_ = fd;
+  watch_output(this);
+}
+
+void OutChannel::write_line(std::string_view line) {
+  std::size_t used = committed();
+  if (used + line.size() + kLineEnd.size() > buffer_.size()) {
+    flush();
+    used = 0;
+    if (line.size() + kLineEnd.size() > buffer_.size())
+      buffer_.resize(line.size() + kLineEnd.size());
+  }
+  char* at = buffer_.data() + used;
+  std::memcpy(at, line.data(), line.size());
+  std::memcpy(at + line.size(), kLineEnd.data(), kLineEnd.size());
+  // The line becomes visible to the signal handler only once it is whole.
+  std::atomic_signal_fence(std::memory_order_release);
+  committed_.store(used + line.size() + kLineEnd.size(), std::memory_order_relaxed);
+  if (flush_each_line_) flush();
+}
+
+void OutChannel::write_out() {
+  const ConsoleSignalsHeld held;
+  const char* data = buffer_.data();
+  std::size_t left = committed();
+  while (left > 0) {
+    const ssize_t put = ::write(fd_, data, left);
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) {
+      const int error = put < 0 ? errno : EIO;
+      // Keep what did not go out, so nothing is written twice.
+      std::memmove(buffer_.data(), data, left);
+      committed_.store(left);
+      IoTrace trace = *trace_;
+      trace.writing = true;
+      trace.internal = false;
+      throw FatalCondition("write", std::strerror(error), unit_state(unit_, name_), trace);
+    }
+    data += put;
+    left -= static_cast<std::size_t>(put);
+    written_ += static_cast<unsigned long long>(put);
+  }
+  committed_.store(0);
+}
+
+void OutChannel::flush() {
+  if (fd_ >= 0 && committed() > 0) write_out();
+}
+
+void OutChannel::close() {
+  if (fd_ < 0) return;
+  flush();
+  struct stat info {};
+  if (writable_ && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode) &&
+      static_cast<unsigned long long>(info.st_size) != written_ &&
+      ::ftruncate(fd_, static_cast<off_t>(written_)) != 0) {
+    throw FatalCondition("endfile", std::string(kTruncationFailed), unit_state(unit_, name_),
+                         *trace_);
+  }
+  close_quietly();
+}
+
+void OutChannel::close_quietly() noexcept {
+  if (fd_ < 0) return;
+  try {
+    flush();
+  } catch (const FatalCondition&) {
+    // The run is ending already; what could not be written is lost.
+  }
+  unwatch_output(this);
+  if (fd_ > STDERR_FILENO) ::close(fd_);
+  fd_ = -1;
+}
+
+void write_formatted(OutChannel& out, std::string_view line) {
+  out.trace() = IoTrace{{}, true, false};
+  out.write_line(line);
+}
+
+void open_table(OutChannel& table, int unit, const std::string& name, IoTrace& trace) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd >= 0) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    table.attach(unit, name, fd, true, false, trace);
+    return;
+  }
+  const int error = errno;
+  // A file that exists but cannot be written (read-only, a folder) is still
+  // connected, for reading; its first line then fails.
+  const int read_fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (read_fd >= 0) {
+    table.attach(unit, name, read_fd, false, false, trace);
+    return;
+  }
+  throw FatalCondition("open", std::strerror(error), unit_state(unit, name), trace);
+}
+
+}  // namespace vortelin

@@ -1,0 +1,60 @@
+// Splitting a file into records (lines) through one reusable buffer filled by
+// large reads. Memory stays flat whatever the line length: a line longer than
+// the buffer keeps only its first bytes and its tail.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+#include "text/record_tail.hpp"
+
+namespace vortelin {
+
+// The longest field a record is read into.
+inline constexpr std::size_t kMaxFieldLength = 3000;
+
+struct RawRecord {
+  std::string_view text;    // the first min(length, limit) bytes; valid until the next read
+  bool cut = false;         // the record is longer than the limit
+  bool terminated = false;  // ended by a line end; false for a last line without one
+  RecordTail tail;          // the record's end, filled when `cut`
+};
+
+enum class Fetch { record, end, failed };
+
+class RecordReader {
+ public:
+  // `buffer` must be larger than kMaxFieldLength; the reader borrows it.
+  RecordReader(int fd, std::span<char> buffer) : fd_(fd), buffer_(buffer) {}
+
+  // The next record, cut to `limit` (<= kMaxFieldLength) bytes. A line feed ends
+  // a record and a CR directly before it belongs to the line end. `failed`
+  // leaves the system's error number in error().
+  Fetch next(std::size_t limit, RawRecord& record);
+  int error() const { return error_; }
+
+  // True while the buffer still holds the input from its first byte, so a
+  // rewind can replay it without reading again.
+  bool holds_start() const { return holds_start_; }
+  void replay_from_start() { begin_ = 0; }
+  // Forgets everything buffered, after the file was repositioned.
+  void reset();
+
+ private:
+  Fetch fill();
+  Fetch finish_long_line(std::size_t limit, RawRecord& record);
+  static void take(std::string_view line, bool terminated, std::size_t limit, RawRecord& record);
+
+  int fd_;
+  std::span<char> buffer_;
+  std::size_t begin_ = 0;  // first unread byte
+  std::size_t end_ = 0;    // end of the buffered bytes
+  bool input_done_ = false;
+  bool holds_start_ = true;
+  int error_ = 0;
+  std::array<char, kMaxFieldLength> head_{};  // first bytes of a line longer than the buffer
+};
+
+}  // namespace vortelin
