@@ -1,0 +1,204 @@
+// Whole-process cases: every folder under cases/ is one run of the program in a fresh working
+// directory, and its expected/ folder holds the exact bytes the run must produce.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The program must never hang; a run that takes longer than this is killed and fails.
+constexpr std::chrono::seconds kTimeout{60};
+
+std::string read_bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Shows carriage returns, so a missing or doubled CR in a line end can be seen.
+std::string visible(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\r') {
+      out += "\\r";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// Empty when both texts are equal; otherwise the first differing offset and both texts.
+std::string difference(const std::string& expected, const std::string& actual) {
+  if (expected == actual) return {};
+  const auto first = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
+  const auto offset = static_cast<std::size_t>(first.first - expected.begin());
+  // Long generated records would drown the hint: show a window from shortly before the offset.
+  const std::size_t from = offset > 300 ? offset - 300 : 0;
+  std::ostringstream hint;
+  hint << "first difference at byte " << offset << " (expected " << expected.size()
+       << " bytes, got " << actual.size() << ")";
+  if (from > 0) hint << ", shown from byte " << from;
+  hint << "\n--- expected ---\n"
+       << visible(expected.substr(from, 1000)) << "\n--- actual ---\n"
+       << visible(actual.substr(from, 1000)) << "\n";
+  return hint.str();
+}
+
+struct Outcome {
+  bool timed_out = false;
+  int status = 0;  // as reported by waitpid
+};
+
+// Runs `argv` in `dir` with standard input read from `in` and both outputs written to files.
+Outcome run(const std::vector<std::string>& argv, const fs::path& dir, const fs::path& in,
+            const fs::path& out, const fs::path& err) {
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  const char* const paths[] = {in.c_str(), out.c_str(), err.c_str(), dir.c_str()};
+  const pid_t pid = fork();
+  if (pid == 0) {
+    // Only async-signal-safe calls between fork and exec.
+    const int fds[] = {open(paths[0], O_RDONLY | O_CLOEXEC),
+                       open(paths[1], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644),
+                       open(paths[2], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
+    for (int fd = 0; fd < 3; ++fd) {
+      if (fds[fd] < 0 || dup2(fds[fd], fd) < 0) _exit(127);
+    }
+    if (chdir(paths[3]) != 0) _exit(127);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  Outcome outcome;
+  if (pid < 0) {
+    ADD_FAILURE() << "fork failed: " << std::generic_category().message(errno);
+    return outcome;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + kTimeout;
+  for (;;) {
+    const pid_t done = waitpid(pid, &outcome.status, WNOHANG);
+    if (done == pid || (done < 0 && errno != EINTR)) break;
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &outcome.status, 0);
+      outcome.timed_out = true;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return outcome;
+}
+
+// "0", "1", ... for an exit, "abort" for SIGABRT, "signal N" for any other signal.
+std::string status_text(int status) {
+  if (WIFEXITED(status)) return std::to_string(WEXITSTATUS(status));
+  if (WIFSIGNALED(status)) {
+    return WTERMSIG(status) == SIGABRT ? "abort" : "signal " + std::to_string(WTERMSIG(status));
+  }
+  return "unknown status " + std::to_string(status);
+}
+
+std::string trimmed(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+void expect_same_bytes(const std::string& what, const fs::path& expected, const fs::path& actual) {
+  if (!fs::exists(expected)) {
+    ADD_FAILURE() << "the case lacks expected/" << what;
+    return;
+  }
+  if (!fs::exists(actual)) {
+    ADD_FAILURE() << what << " was not produced";
+    return;
+  }
+  const std::string diff = difference(read_bytes(expected), read_bytes(actual));
+  EXPECT_TRUE(diff.empty()) << what << ": " << diff;
+}
+
+// A fresh directory, removed with everything in it when the case ends.
+struct TempDir {
+  fs::path path;
+  TempDir() {
+    std::string name = (fs::temp_directory_path() / "vortelin-e2e-XXXXXX").string();
+    if (mkdtemp(name.data()) != nullptr) path = name;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    if (!path.empty()) fs::remove_all(path, ignored);
+  }
+};
+
+std::vector<std::string> case_names() {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(VORTELIN_CASES, error)) {
+    if (entry.is_directory()) names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class EndToEnd : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(EndToEnd, Run) {
+  const fs::path source = fs::path(VORTELIN_CASES) / GetParam();
+  const fs::path expected = source / "expected";
+  if (fs::exists(source / "skip_as_root") && geteuid() == 0) {
+    GTEST_SKIP() << "runs as root, who can write a read-only file";
+  }
+  TempDir temp;
+  ASSERT_FALSE(temp.path.empty()) << "cannot make a temporary directory";
+  // Outputs are captured beside the working directory, so the program never sees them.
+  const fs::path work = temp.path / "work";
+  fs::create_directory(work);
+  if (fs::exists(source / "files")) fs::copy(source / "files", work, fs::copy_options::recursive);
+  if (fs::exists(source / "setup.sh")) {
+    const Outcome setup = run({"/bin/sh", (source / "setup.sh").string()}, work, "/dev/null",
+                              temp.path / "setup.out", temp.path / "setup.err");
+    ASSERT_TRUE(!setup.timed_out && status_text(setup.status) == "0")
+        << "setup.sh failed: " << read_bytes(temp.path / "setup.err");
+  }
+
+  const fs::path input = fs::exists(source / "stdin") ? source / "stdin" : "/dev/null";
+  const Outcome outcome =
+      run({VORTELIN_BINARY}, work, input, temp.path / "stdout", temp.path / "stderr");
+  ASSERT_FALSE(outcome.timed_out) << "killed after " << kTimeout.count() << " s";
+
+  ASSERT_TRUE(fs::exists(expected / "status")) << "the case lacks expected/status";
+  EXPECT_EQ(trimmed(read_bytes(expected / "status")), status_text(outcome.status));
+  expect_same_bytes("stdout", expected / "stdout", temp.path / "stdout");
+  expect_same_bytes("stderr", expected / "stderr", temp.path / "stderr");
+  for (const char* table : {"scn_smps.dat", "scn_ccnc.dat"}) {
+    if (fs::exists(expected / table)) expect_same_bytes(table, expected / table, work / table);
+    if (fs::exists(expected / "no_tables")) {
+      EXPECT_FALSE(fs::exists(work / table)) << table << " exists";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           return info.param;
+                         });
+
+}  // namespace
