@@ -1,0 +1,170 @@
+#include "text/in_channel.hpp"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace vortelin {
+namespace {
+
+constexpr Handling kEof = Handling::end_of_file;
+constexpr Handling kErr = Handling::error_only;
+constexpr Handling kNone = Handling::none;
+
+class InChannelTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    close(channel_);
+    if (!path_.empty()) ::unlink(path_.c_str());
+    path_.clear();
+  }
+  void open_with(const std::string& contents, bool last_line_counts = false) {
+    char path[] = "/tmp/vortelin-in-XXXXXX";
+    const int fd = ::mkstemp(path);
+    ASSERT_GE(fd, 0);
+    path_ = path;
+    ASSERT_EQ(::write(fd, contents.data(), contents.size()), static_cast<ssize_t>(contents.size()));
+    ASSERT_EQ(::lseek(fd, 0, SEEK_SET), 0);
+    attach(channel_, 20, "x.csv", fd, buffer_, last_line_counts, trace_);
+  }
+  // "rec:TEXT", "eof", "error" or "fatal:CONTEXT".
+  std::string read(Handling handling, std::size_t limit = 4) {
+    RawRecord record;
+    try {
+      const Outcome got = read_record(channel_, limit, handling, record);
+      if (got == Outcome::record) return "rec:" + std::string(record.text);
+      return got == Outcome::end_of_file ? "eof" : "error";
+    } catch (const FatalCondition& condition) {
+      EXPECT_EQ(condition.message(), "end of file");
+      EXPECT_EQ(condition.state(), "unit 20 named x.csv");
+      EXPECT_EQ(condition.trace().format, "(a)");
+      return "fatal:" + condition.context();
+    }
+  }
+  std::vector<std::string> all_records() {
+    std::vector<std::string> lines;
+    for (std::string got; (got = read(kEof, 64)) != "eof";) lines.push_back(got);
+    return lines;
+  }
+
+  std::string path_;
+  std::vector<char> buffer_ = std::vector<char>(4096);
+  IoTrace trace_;
+  InChannel channel_;
+};
+
+TEST_F(InChannelTest, EndOfFileByHandling) {
+  struct Case {
+    const char* contents;
+    bool last_line_counts;
+    std::vector<Handling> reads;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      // A terminated last line, then no line left.
+      {"ab\n", false, {kEof, kEof, kEof}, {"rec:ab", "eof", "eof"}},
+      {"ab\n", false, {kErr, kErr}, {"rec:ab", "fatal:fmt"}},
+      {"ab\n", false, {kNone}, {"rec:ab", "fatal:fmt"}},
+      {"ab\n", false, {kEof, kEof, kNone}, {"rec:ab", "eof", "fatal:read start"}},
+      {"ab\n", false, {kEof, kEof, kErr}, {"rec:ab", "eof", "fatal:read start"}},
+      {"", false, {kEof, kEof}, {"eof", "eof"}},
+      {"", false, {kErr}, {"fatal:fmt"}},
+      {"", false, {kNone}, {"fatal:fmt"}},
+      // An unterminated last line shorter than the field.
+      {"ab", false, {kEof, kEof}, {"eof", "eof"}},
+      {"ab", false, {kErr}, {"fatal:fmt"}},
+      {"ab", false, {kNone}, {"fatal:fmt"}},
+      // An unterminated last line that fills the field.
+      {"abcdef", false, {kEof, kEof}, {"eof", "eof"}},
+      {"abcd", false, {kErr, kErr}, {"error", "fatal:read start"}},
+      {"abcdef", false, {kNone, kNone}, {"rec:abcd", "fatal:read start"}},
+      {"x\r\nabcd\r", false, {kNone, kNone}, {"rec:x", "rec:abcd", "fatal:read start"}},
+      // The list file and the answer: an unterminated last line is a line.
+      {"ab", true, {kEof, kEof}, {"rec:ab", "eof"}},
+      {"ab", true, {kErr, kErr}, {"rec:ab", "fatal:fmt"}},
+      {"ab", true, {kNone}, {"rec:ab", "fatal:fmt"}},
+      {"a\r\nb\n", true, {kNone, kNone, kEof}, {"rec:a", "rec:b", "eof"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.contents));
+    TearDown();
+    open_with(c.contents, c.last_line_counts);
+    std::vector<std::string> got;
+    for (std::size_t i = 0; i < c.expected.size(); ++i) {
+      got.push_back(read(c.reads[std::min(i, c.reads.size() - 1)]));
+    }
+    EXPECT_EQ(got, c.expected);
+  }
+}
+
+TEST_F(InChannelTest, RewindGivesTheFirstRecordAgain) {
+  std::string big;
+  std::vector<std::string> big_records;
+  for (int i = 0; i < 300; ++i) {
+    big += "line " + std::to_string(i) + "\r\n";
+    big_records.push_back("rec:line " + std::to_string(i));
+  }
+  const std::string long_line(100000, 'L');
+  struct Case {
+    const char* what;
+    std::string contents;
+    int reads_before;  // with end-of-file handling; past the end leaves end of file met
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {"small, part read", "a\nb\nc", 1, {"rec:a", "rec:b"}},
+      {"small, end met", "a\nb\nc", 5, {"rec:a", "rec:b"}},
+      {"big, within the first buffer", big, 3, big_records},
+      {"big, past the first buffer", big, 250, big_records},
+      {"big, end met", big, 400, big_records},
+      {"long first line", long_line + "\nz\n", 1, {"rec:" + long_line.substr(0, 64), "rec:z"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TearDown();
+    open_with(c.contents);
+    for (int i = 0; i < c.reads_before; ++i) read(kEof);
+    rewind(channel_);
+    EXPECT_EQ(all_records(), c.expected);
+    rewind(channel_);
+    EXPECT_EQ(all_records(), c.expected);
+  }
+}
+
+template <typename Statement>
+std::string diagnostic_of(Statement statement) {
+  try {
+    statement();
+  } catch (const FatalCondition& condition) {
+    return diagnostic_text(condition);
+  }
+  return "no condition";
+}
+
+TEST_F(InChannelTest, SystemFailuresAreFatal) {
+  int fds[2];
+  ASSERT_EQ(::pipe(fds), 0);
+  ASSERT_EQ(::write(fds[1], "a\n", 2), 2);
+  ::close(fds[1]);
+  attach(channel_, 20, "x.csv", fds[0], buffer_, false, trace_);
+  EXPECT_EQ(read(kNone), "rec:a");
+  EXPECT_EQ(diagnostic_of([&] { rewind(channel_); }),
+            "rewind: can't backspace file\r\napparent state: unit 20 named x.csv\r\n"
+            "lately reading sequential formatted external IO\r\n");
+  close(channel_);
+
+  // A read error is not an end of file, whatever the handling.
+  attach(channel_, 20, "mem", ::open("/proc/self/mem", O_RDONLY), buffer_, false, trace_);
+  RawRecord record;
+  EXPECT_EQ(diagnostic_of([&] { read_record(channel_, 64, kEof, record); }),
+            "read: Input/output error\r\napparent state: unit 20 named mem\r\n"
+            "last format: (a)\r\nlately reading sequential formatted external IO\r\n");
+}
+
+}  // namespace
+}  // namespace vortelin
