@@ -4,6 +4,7 @@
 #include <string>
 
 #include "scanners/field_text.hpp"
+#include "scanners/repeated_values.hpp"
 #include "tables/summary_tables.hpp"
 #include "text/value_reader.hpp"
 
@@ -22,11 +23,13 @@ std::string_view next_record(InChannel& data, RawRecord& record) {
   return record.text;
 }
 
-// The supersaturation, one value read and not kept, and the temperature difference.
-void read_record_values(std::string_view text, float& supersaturation, float& ignored,
-                        float& delta_t) {
+// The supersaturation, one value read and not kept, and the temperature
+// difference, from a data record's value text. Returns what the read depended
+// on (see read_values).
+std::size_t read_record_values(std::string_view values, float& supersaturation, float& ignored,
+                               float& delta_t) {
   const std::array<ValueTarget, 3> items{&supersaturation, &ignored, &delta_t};
-  read_values(text_from(text, kValuesColumn), items);
+  return read_values(values, items);
 }
 
 void write_segment(OutChannel& table, std::string_view file, const ScanState& state,
@@ -47,15 +50,19 @@ void scan_ccn(InChannel& data, std::string_view file, ScanState& state, OutChann
 
   const std::string_view first = next_record(data, record);
   state.strtim.assign(text_at(first, 0, kTimeLength));
-  read_record_values(first, state.ssat, state.dummy, state.delt);
+  read_record_values(text_from(first, kValuesColumn), state.ssat, state.dummy, state.delt);
   // A null on the next record repeats this record's values.
   state.css = state.ssat;
   state.cdel = state.delt;
 
   std::string row;
+  RepeatedValues last;  // css, dummy and cdel change only by these reads
   while (read_record(data, kMaxFieldLength, Handling::end_of_file, record) == Outcome::record) {
     state.endtim.assign(text_at(record.text, 0, kTimeLength));
-    read_record_values(record.text, state.css, state.dummy, state.cdel);
+    const std::string_view values = text_from(record.text, kValuesColumn);
+    if (!repeats(last, values)) {
+      remember(last, values, read_record_values(values, state.css, state.dummy, state.cdel));
+    }
     // Exact comparison of the 32-bit values: no tolerance, and -0.0 equals 0.0.
     if (state.css != state.ssat) {
       write_segment(table, file, state, row);

@@ -1,7 +1,6 @@
 #include "text/decimal_conversion.hpp"
 
 #include <cerrno>
-#include <cfloat>
 #include <charconv>
 #include <cstdlib>
 #include <limits>
@@ -10,21 +9,10 @@ namespace vortelin {
 
 namespace {
 
-// Powers of ten that a double holds exactly.
-constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr std::int64_t kMaxExactPower = 22;
-constexpr std::uint64_t kMaxExactMantissa = std::uint64_t{1} << 53;
-
 // Beyond these decimal magnitudes every value overflows or rounds to zero, so
 // the exponent written for the library never needs more than three digits.
 constexpr std::int64_t kOverflowMagnitude = 400;
 constexpr std::int64_t kUnderflowMagnitude = -400;
-
-// One rounding per operation holds only when doubles are computed in double
-// precision (not in a wider register format).
-constexpr bool kPlainDoubleArithmetic = FLT_EVAL_METHOD == 0;
 
 }  // namespace
 
@@ -42,16 +30,12 @@ double decimal_to_double(std::string_view digits, std::int64_t exponent) {
   if (magnitude > kOverflowMagnitude) return std::numeric_limits<double>::infinity();
   if (magnitude < kUnderflowMagnitude) return 0.0;
 
-  // Fast path: an exactly held mantissa times or divided by an exactly held
-  // power of ten is one correctly rounded operation.
-  if (kPlainDoubleArithmetic && digits.size() <= 19 && exponent >= -kMaxExactPower &&
-      exponent <= kMaxExactPower) {
+  // Up to 19 digits fit a 64-bit integer.
+  if (digits.size() <= 19) {
     std::uint64_t mantissa = 0;
     for (const char c : digits) mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-    if (mantissa <= kMaxExactMantissa) {
-      const double m = static_cast<double>(mantissa);
-      return exponent >= 0 ? m * kExactPowers[exponent] : m / kExactPowers[-exponent];
-    }
+    double value = 0.0;
+    if (exact_decimal_to_double(mantissa, exponent, value)) return value;
   }
 
   // General path: digits and exponent with no radix character, so the result

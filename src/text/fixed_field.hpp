@@ -17,7 +17,11 @@ struct FixedField {
 
   // The first min(len, N) characters of `text`, then blanks.
   void assign(std::string_view text) {
-    const std::size_t n = std::min(text.size(), N);
+    if (text.size() >= N) {  // the usual case: a fixed-size copy, no padding
+      std::copy_n(text.data(), N, bytes.data());
+      return;
+    }
+    const std::size_t n = text.size();
     std::copy_n(text.data(), n, bytes.data());
     std::fill(bytes.begin() + static_cast<std::ptrdiff_t>(n), bytes.end(), ' ');
   }

@@ -10,7 +10,6 @@ namespace vortelin {
 namespace {
 
 constexpr IoTrace kFailedRead{kRecordFormat, false, false};
-constexpr IoTrace kCompletedRead{{}, false, false};
 
 }  // namespace
 
@@ -35,7 +34,8 @@ void fail_at_end(InChannel& channel, std::string_view context) {
                        unit_state(channel.unit, channel.name), kFailedRead);
 }
 
-Outcome read_record(InChannel& channel, std::size_t limit, Handling handling, RawRecord& record) {
+Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling handling,
+                              RawRecord& record) {
   IoTrace& trace = *channel.trace;
   if (channel.met_end) {
     trace = kFailedRead;

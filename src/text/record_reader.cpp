@@ -22,15 +22,6 @@ void RecordReader::reset() {
   holds_start_ = true;
 }
 
-void RecordReader::take(std::string_view line, bool terminated, std::size_t limit,
-                        RawRecord& record) {
-  if (terminated && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-  record.cut = line.size() > limit;
-  record.terminated = terminated;
-  record.text = line.substr(0, limit);
-  if (record.cut) record.tail = tail_of(line);
-}
-
 Fetch RecordReader::fill() {
   if (begin_ > 0) {
     // Keep the partial line, drop what was consumed.
@@ -58,13 +49,8 @@ Fetch RecordReader::fill() {
 
 Fetch RecordReader::next(std::size_t limit, RawRecord& record) {
   for (;;) {
+    if (next_buffered(limit, record)) return Fetch::record;
     const std::size_t pending = end_ - begin_;
-    if (const char* lf = find_line_feed(buffer_.data() + begin_, pending)) {
-      const std::size_t length = static_cast<std::size_t>(lf - (buffer_.data() + begin_));
-      take({buffer_.data() + begin_, length}, true, limit, record);
-      begin_ += length + 1;
-      return Fetch::record;
-    }
     if (input_done_) {
       if (pending == 0) return Fetch::end;
       take({buffer_.data() + begin_, pending}, false, limit, record);

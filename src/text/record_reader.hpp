@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -35,6 +36,19 @@ class RecordReader {
   Fetch next(std::size_t limit, RawRecord& record);
   int error() const { return error_; }
 
+  // The common case of next(), inline: the next record when its whole line,
+  // line end included, is already buffered. False, with nothing consumed,
+  // otherwise; next() then does the reading.
+  bool next_buffered(std::size_t limit, RawRecord& record) {
+    const char* const from = buffer_.data() + begin_;
+    const void* const lf = std::memchr(from, '\n', end_ - begin_);
+    if (lf == nullptr) return false;
+    const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - from);
+    begin_ += length + 1;
+    take({from, length}, true, limit, record);
+    return true;
+  }
+
   // True while the buffer still holds the input from its first byte, so a
   // rewind can replay it without reading again.
   bool holds_start() const { return holds_start_; }
@@ -45,7 +59,13 @@ class RecordReader {
  private:
   Fetch fill();
   Fetch finish_long_line(std::size_t limit, RawRecord& record);
-  static void take(std::string_view line, bool terminated, std::size_t limit, RawRecord& record);
+  static void take(std::string_view line, bool terminated, std::size_t limit, RawRecord& record) {
+    if (terminated && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    record.cut = line.size() > limit;
+    record.terminated = terminated;
+    record.text = line.substr(0, limit);
+    if (record.cut) record.tail = tail_of(line);
+  }
 
   int fd_;
   std::span<char> buffer_;

@@ -1,5 +1,6 @@
 #include "text/value_reader.hpp"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -8,6 +9,7 @@
 #include "text/byte_class.hpp"
 #include "text/decimal_conversion.hpp"
 #include "text/fatal.hpp"
+#include "text/plain_real.hpp"
 
 namespace vortelin {
 
@@ -159,6 +161,11 @@ Value finish(const Source& src, const Mantissa& m) {
   return {false, m.negative ? -magnitude : magnitude};
 }
 
+const char* skip_blanks_and_tabs(const char* p, const char* end) {
+  while (p < end && is_blank_or_tab(*p)) ++p;
+  return p;
+}
+
 // One number, or r*number, or r* (r nulls). The character after it is left.
 Scanned scan_item(Source& src, bool integer) {
   Mantissa first;
@@ -206,13 +213,49 @@ void store(const ValueTarget& item, const Value& value) {
   }
 }
 
+// The leading run of float items whose values have the plain shape, each
+// followed by blanks or tabs and at most one comma, read without the general
+// scan's bookkeeping. Returns how many items were filled; the general loop
+// goes on from there, at an item boundary with no repeat group pending.
+std::size_t read_plain_reals(Source& src, std::span<const ValueTarget> items) {
+  const char* const begin = src.text.data();
+  const char* const end = begin + src.text.size();
+  const char* p = begin + src.pos;  // at an item boundary
+  std::size_t k = 0;
+  for (; k < items.size(); ++k) {
+    float* const* target = std::get_if<float*>(&items[k]);
+    if (target == nullptr) break;
+    const char* const at = skip_blanks_and_tabs(p, end);
+    double number = 0.0;
+    const char* const after = at < end ? scan_plain_real(at, end, number) : nullptr;
+    if (after == nullptr) break;
+    // A plain value has at most 19 digits, so it is far inside the float range.
+    **target = static_cast<float>(number);
+    if (k + 1 == items.size()) {
+      src.pos = static_cast<std::size_t>(after - begin);
+      return items.size();
+    }
+    p = skip_blanks_and_tabs(after, end);
+    if (p < end && *p == ',') ++p;
+  }
+  src.pos = static_cast<std::size_t>(p - begin);
+  return k;
+}
+
+// What a read's outcome depended on: the bytes up to and including the one at
+// the reading position, and the text's end when the position reached it.
+// Every byte the read looked at is before the position or at it.
+std::size_t looked_at(const Source& src) {
+  return std::min(src.pos, src.text.size()) + 1;
+}
+
 }  // namespace
 
-void read_values(std::string_view text, std::span<const ValueTarget> items) {
+std::size_t read_values(std::string_view text, std::span<const ValueTarget> items) {
   Source src{text};
   Value group;                 // the value (or null) of the current repeat group
   std::size_t group_left = 0;  // items the group still serves
-  for (std::size_t k = 0; k < items.size(); ++k) {
+  for (std::size_t k = read_plain_reals(src, items); k < items.size(); ++k) {
     const ValueTarget& item = items[k];
     if (group_left > 0) {
       --group_left;
@@ -220,7 +263,7 @@ void read_values(std::string_view text, std::span<const ValueTarget> items) {
       // Blanks and tabs are white space; the text's end is the line end.
       skip_blanks_and_tabs(src);
       if (src.at_end()) fail("list in", kEndOfFile);
-      if (src.peek() == '/') return;
+      if (src.peek() == '/') return looked_at(src);
       if (src.peek() == ',') {
         ++src.pos;
         continue;
@@ -232,12 +275,13 @@ void read_values(std::string_view text, std::span<const ValueTarget> items) {
     store(item, group);
     // Nothing after the last item matters; stopping here spares a walk over
     // the blank padding of the field.
-    if (k + 1 == items.size()) return;
+    if (k + 1 == items.size()) return looked_at(src);
     // One comma after a value is its separator; after a repeat group it
     // belongs to the group's last item.
     skip_blanks_and_tabs(src);
     if (group_left == 0 && src.next_is(',')) ++src.pos;
   }
+  return looked_at(src);
 }
 
 }  // namespace vortelin

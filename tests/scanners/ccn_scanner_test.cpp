@@ -78,6 +78,18 @@ INSTANTIATE_TEST_SUITE_P(
                      record("10:00:02", "0.15 1 2.25 99 99")},
                     row("10:00:00", "10:00:02", "    0.100    2.000") +
                         row("10:00:02", "10:00:02", "    0.150    2.250")},
+        // Records that repeat the previous value text are not read again: only
+        // texts that differ within what the previous read looked at are.
+        SegmentCase{
+            "RepeatedValueTexts",
+            {record("t0:00:00", "0.2,1,4.5"), record("t1:00:00", "0.2,1,4.5"),
+             record("t2:00:00", "0.25,1,4.5"), record("t3:00:00", "3*0.2"),
+             record("t4:00:00", "3*0.25"), record("t5:00:00", "3*0.25"), record("t6:00:00", ",1,2"),
+             record("t7:00:00", ",1,2"), record("t8:00:00", "0.2500,1,9")},
+            row("t0:00:00", "t2:00:00", "    0.200    4.500") +
+                row("t2:00:00", "t3:00:00", "    0.250    4.500") +
+                row("t3:00:00", "t4:00:00", "    0.200    0.200") +
+                row("t4:00:00", "t8:00:00", "    0.250    0.250")},
         SegmentCase{"UnterminatedLastRecordIsNotRead",
                     {record("10:00:00", "0.2,1,1"), record("10:00:01", "0.2,1,1"),
                      record("10:00:02", "0.2,1,1"), "10:00:03,0.9,1,1"},

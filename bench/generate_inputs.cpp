@@ -1,0 +1,274 @@
+// Writes the synthetic inputs of bench/run.sh into a folder, the same bytes for
+// the same seed on every machine (our own generator, no library distributions).
+//
+//   generate_inputs SEED DIR
+//
+// DIR/ccn/    one CCN data file of 10 million records (about 800 MB), the set
+//             point changing every 600 records, and its list file;
+// DIR/smps/   one SMPS export of about 200 MB whose lines hold 5,000 to 20,000
+//             characters, and its list file;
+// DIR/many/   10,000 CCN data files of about 10 KB each, and their list file;
+// DIR/noeol/  a 1 GB data file without any line end, and its list file.
+// Each folder also gets `answer.txt`, the answer to the program's prompt.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+struct Random {
+  std::uint64_t state;
+  // splitmix64: tiny, fast and fully specified.
+  std::uint64_t next() {
+    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+  }
+  // Uniform enough in [low, high] for test data.
+  unsigned between(unsigned low, unsigned high) {
+    return low + static_cast<unsigned>(next() % (high - low + 1));
+  }
+};
+
+// Buffered output to one file; any failure ends the generator.
+class Out {
+ public:
+  explicit Out(const std::string& path) : file_(std::fopen(path.c_str(), "wb")), path_(path) {
+    if (file_ == nullptr) die("cannot create");
+  }
+  ~Out() {
+    flush();
+    if (std::fclose(file_) != 0) die("cannot close");
+  }
+  Out(const Out&) = delete;
+  Out& operator=(const Out&) = delete;
+
+  void put(const char* text, std::size_t length) {
+    if (used_ + length > buffer_.size()) flush();
+    for (std::size_t i = 0; i < length; ++i) buffer_[used_ + i] = text[i];
+    used_ += length;
+  }
+  void put(const std::string& text) { put(text.data(), text.size()); }
+  template <typename... Args>
+  void print(const char* format, Args... args) {
+    char line[256];
+    const int n = std::snprintf(line, sizeof line, format, args...);
+    put(line, static_cast<std::size_t>(n));
+  }
+
+ private:
+  void flush() {
+    if (used_ > 0 && std::fwrite(buffer_.data(), 1, used_, file_) != used_) die("cannot write");
+    used_ = 0;
+  }
+  [[noreturn]] void die(const char* what) const {
+    std::fprintf(stderr, "generate_inputs: %s %s\n", what, path_.c_str());
+    std::exit(1);
+  }
+
+  std::FILE* file_;
+  std::string path_;
+  std::array<char, std::size_t{1} << 20> buffer_{};
+  std::size_t used_ = 0;
+};
+
+void make_folder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0755) != 0) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+      std::fprintf(stderr, "generate_inputs: cannot create %s\n", path.c_str());
+      std::exit(1);
+    }
+  }
+}
+
+void write_answer(const std::string& dir) {
+  Out answer(dir + "/answer.txt");
+  answer.put("files.lst\r\n", 11);
+}
+
+constexpr double kSetPoints[] = {0.1, 0.2, 0.4, 0.6, 0.8, 1.0};
+constexpr std::uint64_t kRecordsPerSetPoint = 600;
+
+void write_ccn_header(Out& out, unsigned serial) {
+  out.print("CCN counter data file, serial %04u\r\n", serial);
+  out.put("Date: 05/14/05\r\n", 16);
+  out.put("Firmware: 3.1.7\r\n", 17);
+  out.put("Time interval(s): 1\r\n", 21);
+  out.put(
+      "Time, SS set, Temp stable, dT set, Sample flow, CCN conc, T1, T2, T3, Pressure, "
+      "Supply flow\r\n");
+  out.put("Comment: synthetic campaign\r\n", 29);
+}
+
+// Record `index` of the campaign: one per second, about 80 characters. The set
+// point and its temperature difference follow the campaign's index, so any
+// split into files keeps the same segments.
+void write_ccn_record(Out& out, std::uint64_t index, Random& random) {
+  const double set_point = kSetPoints[(index / kRecordsPerSetPoint) % std::size(kSetPoints)];
+  const double delta_t = 2.0 + set_point * 10.0 + (random.between(0, 9) == 0 ? 0.02 : 0.0);
+  const auto second = static_cast<unsigned>(index % 86400);
+  out.print(
+      "%02u:%02u:%02u,%.2f,%u,%.2f,0.%03u,%u,%u.%02u,%u.%02u,%u.%02u,%u.%u,%u.%03u,%u.%03u,%u,1%u.%"
+      "02u,%u\r\n",
+      second / 3600, second / 60 % 60, second % 60, set_point,
+      static_cast<unsigned>(random.between(0, 9) != 0), delta_t, random.between(450, 550),
+      random.between(100, 99999), random.between(20, 30), random.between(0, 99),
+      random.between(25, 35), random.between(0, 99), random.between(30, 40), random.between(0, 99),
+      random.between(950, 1050), random.between(0, 9), random.between(0, 1), random.between(0, 999),
+      random.between(4, 5), random.between(0, 999), random.between(0, 3), random.between(0, 9),
+      random.between(0, 99), random.between(0, 9));
+}
+
+void write_big_ccn(const std::string& dir, Random& random) {
+  make_folder(dir);
+  write_answer(dir);
+  {
+    Out list(dir + "/files.lst");
+    list.put("ccn_big.csv\r\n", 13);
+  }
+  Out out(dir + "/ccn_big.csv");
+  write_ccn_header(out, 1);
+  for (std::uint64_t i = 0; i < 10'000'000; ++i) write_ccn_record(out, i, random);
+}
+
+void write_many_ccn(const std::string& dir, Random& random) {
+  make_folder(dir);
+  write_answer(dir);
+  Out list(dir + "/files.lst");
+  constexpr std::uint64_t kRecordsPerFile = 120;  // with the header, about 10 KB
+  for (unsigned f = 0; f < 10'000; ++f) {
+    char name[32];
+    const int n = std::snprintf(name, sizeof name, "ccn_%05u.csv", f);
+    list.put(name, static_cast<std::size_t>(n));
+    list.put("\r\n", 2);
+    Out out(dir + "/" + name);
+    write_ccn_header(out, f);
+    for (std::uint64_t i = 0; i < kRecordsPerFile; ++i) {
+      write_ccn_record(out, f * kRecordsPerFile + i, random);
+    }
+  }
+}
+
+// A labelled line of `count` tab-separated copies of `value`.
+void write_settings_line(Out& out, const char* label, const char* value, unsigned count) {
+  out.put(label, std::char_traits<char>::length(label));
+  const std::size_t length = std::char_traits<char>::length(value);
+  for (unsigned i = 0; i < count; ++i) {
+    out.put("\t", 1);
+    out.put(value, length);
+  }
+  out.put("\r\n", 2);
+}
+
+// One export of many samples: the settings lines have one value per sample,
+// the size-bin lines a counted value per sample and a random number of extra
+// columns, so every line is 5,000 to 20,000 characters long.
+void write_big_smps(const std::string& dir, Random& random) {
+  make_folder(dir);
+  write_answer(dir);
+  {
+    Out list(dir + "/files.lst");
+    list.put("smps_big.txt\r\n", 14);
+  }
+  Out out(dir + "/smps_big.txt");
+  constexpr unsigned kSamples = 1200;
+  out.put("Particle sizer export, text format\r\n");
+  out.put("Sample File\tsmps_big.raw\r\n");
+  out.put("Classifier\tDMA long column\r\n");
+  out.put("Gas Viscosity(kg/m*s)\t1.8203e-005\r\n");
+  out.put("Mean Free Path(m)\t6.73e-008\r\n");
+  out.put("Sample #");
+  for (unsigned i = 1; i <= kSamples; ++i) out.print("\t%u", i);
+  out.put("\r\n");
+  out.put("Date");
+  for (unsigned i = 0; i < kSamples; ++i)
+    out.print("\t%02u/%02u/05", 5 + i / 600, 14 + i / 50 % 12);
+  out.put("\r\n");
+  out.put("Start Time");
+  for (unsigned i = 0; i < kSamples; ++i) {
+    const unsigned minute = 9 * 60 + 12 + 5 * i;
+    out.print("\t%02u:%02u:01", minute / 60 % 24, minute % 60);
+  }
+  out.put("\r\n");
+  write_settings_line(out, "Sample Temp (C)", "21.3", kSamples);
+  write_settings_line(out, "Sample Pressure (kPa)", "100.1", kSamples);
+  write_settings_line(out, "Scan Up Time(s)", "120", kSamples);
+  write_settings_line(out, "Retrace Time(s)", "15", kSamples);
+  write_settings_line(out, "Impactor Type(cm)", "0.0508", kSamples);
+  write_settings_line(out, "Scans Per Sample", "1", kSamples);
+  out.put("Diameter Midpoint");
+  for (unsigned i = 0; i < kSamples; ++i) out.put("\tdN/dlogDp", 10);
+  out.put("\r\n");
+  std::uint64_t written = 0;
+  for (unsigned bin = 0; written < 200'000'000; ++bin) {
+    const unsigned length = random.between(5'000, 20'000);
+    char start[32];
+    const int n = std::snprintf(start, sizeof start, "%u.%u", 10 + bin / 10, bin % 10);
+    out.put(start, static_cast<std::size_t>(n));
+    unsigned used = static_cast<unsigned>(n);
+    while (used + 8 < length) {
+      char value[16];
+      const int m = std::snprintf(value, sizeof value, "\t%u", random.between(0, 999999));
+      out.put(value, static_cast<std::size_t>(m));
+      used += static_cast<unsigned>(m);
+    }
+    while (used < length) {
+      out.put("\t", 1);
+      ++used;
+    }
+    out.put("\r\n", 2);
+    written += length + 2;
+  }
+}
+
+// Record-like text without a single line end: a data file that is one
+// unfinished line.
+void write_no_line_end(const std::string& dir, Random& random) {
+  make_folder(dir);
+  write_answer(dir);
+  {
+    Out list(dir + "/files.lst");
+    list.put("no_line_end.dat\r\n", 17);
+  }
+  Out out(dir + "/no_line_end.dat");
+  constexpr std::uint64_t kSize = std::uint64_t{1} << 30;
+  std::uint64_t written = 0;
+  while (written < kSize) {
+    char piece[32];
+    const int n = std::snprintf(piece, sizeof piece, "%u.%02u,", random.between(0, 9999),
+                                random.between(0, 99));
+    const auto length = static_cast<std::size_t>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(n), kSize - written));
+    out.put(piece, length);
+    written += length;
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: generate_inputs SEED DIR\n");
+    return 2;
+  }
+  const std::string dir = argv[2];
+  const std::uint64_t seed = std::strtoull(argv[1], nullptr, 10);
+  make_folder(dir);
+  // Each input has its own stream, so one can change without moving the others.
+  Random ccn{seed * 4 + 0};
+  Random many{seed * 4 + 1};
+  Random smps{seed * 4 + 2};
+  Random noeol{seed * 4 + 3};
+  write_big_ccn(dir + "/ccn", ccn);
+  write_big_smps(dir + "/smps", smps);
+  write_many_ccn(dir + "/many", many);
+  write_no_line_end(dir + "/noeol", noeol);
+  return 0;
+}

@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Throughput and memory of the program against the line-scanning floor.
+#
+#   bench/run.sh [RUNS]        RUNS timed rounds per command (default 5)
+#
+# Builds the `bench` preset, generates the synthetic inputs (deterministic from
+# SEED, default 20050514) into a temporary folder, times the program and its
+# baselines (`wc -l`, `cat` to /dev/null, the awk peer) round by round, and
+# prints a table of median wall times and peak resident memory, then the
+# ratios, one per line. The inputs take about 2.3 GB and are deleted at the
+# end (KEEP=1 keeps them). Not part of CI.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-5}
+seed=${SEED:-20050514}
+
+for tool in /usr/bin/time cmake; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "run.sh: $tool is missing (Debian: apt-get install time cmake)" >&2
+    exit 1
+  fi
+done
+awk_peer=$(command -v mawk || command -v awk)
+
+echo "building the bench preset..." >&2
+(cd "$root" && cmake --preset bench >/dev/null && cmake --build --preset bench >/dev/null)
+prog=$root/build/bench/vortelin
+generate=$root/build/bench/bench/generate_inputs
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/vortelin-bench.XXXXXX")
+if [ "${KEEP:-0}" = 1 ]; then
+  echo "inputs kept in $tmp" >&2
+else
+  trap 'rm -rf "$tmp"' EXIT
+fi
+need_kb=$((2500 * 1024))
+free_kb=$(df -Pk "$tmp" | awk 'NR == 2 { print $4 }')
+if [ "$free_kb" -lt "$need_kb" ]; then
+  echo "run.sh: $tmp has $((free_kb / 1024)) MiB free, the inputs need 2500 MiB" >&2
+  exit 1
+fi
+
+echo "generating the inputs (seed $seed)..." >&2
+nice "$generate" "$seed" "$tmp/in"
+in=$tmp/in
+mapfile -t many_files < <(tr -d '\r' < "$in/many/files.lst")
+# Read every input once, so each timed run finds it in the page cache.
+cat "$in"/ccn/ccn_big.csv "$in"/smps/smps_big.txt "$in"/noeol/no_line_end.dat > /dev/null
+(cd "$in/many" && cat -- "${many_files[@]}" > /dev/null)
+
+# One timed run: wall time from the shell's clock, peak memory and exit status
+# from /usr/bin/time. Standard output goes to $out.
+out=/dev/null
+timed() {
+  local start end
+  start=$EPOCHREALTIME
+  set +e
+  /usr/bin/time -f '%M %x' -o "$tmp/usage" "$@" > "$out" 2> "$tmp/stderr"
+  set -e
+  end=$EPOCHREALTIME
+  # A command ended by a signal gets a leading line from time(1) instead.
+  read -r rss status < <(tail -n 1 "$tmp/usage")
+  if grep -q 'terminated by signal' "$tmp/usage"; then
+    status=signal$(sed -n 's/.*terminated by signal \([0-9]*\).*/\1/p' "$tmp/usage")
+  fi
+  wall=$(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.4f", e - s }')
+}
+
+# The commands, by label: case.command.
+labels=(ccn.vortelin ccn.wc ccn.awk smps.vortelin smps.wc many.vortelin many.cat
+        noeol.vortelin noeol.wc)
+run_label() {
+  out=/dev/null
+  case $1 in
+    ccn.vortelin) cd "$in/ccn" && timed "$prog" < answer.txt ;;
+    ccn.wc) cd "$in/ccn" && timed wc -l ccn_big.csv ;;
+    ccn.awk) cd "$in/ccn" && out=$tmp/awk_rows && timed "$awk_peer" -v file=ccn_big.csv \
+      -f "$root/bench/peer/ccn_segments.awk" ccn_big.csv ;;
+    smps.vortelin) cd "$in/smps" && timed "$prog" < answer.txt ;;
+    smps.wc) cd "$in/smps" && timed wc -l smps_big.txt ;;
+    many.vortelin) cd "$in/many" && timed "$prog" < answer.txt ;;
+    many.cat) cd "$in/many" && timed cat -- "${many_files[@]}" ;;
+    noeol.vortelin) cd "$in/noeol" && timed "$prog" < answer.txt ;;
+    noeol.wc) cd "$in/noeol" && timed wc -l no_line_end.dat ;;
+  esac
+}
+
+# The program must do its whole job on every input: the expected end of the
+# run, and for the CCN file the same rows as the awk peer.
+check() {
+  case $1 in
+    noeol.vortelin)
+      [ "$status" = signal6 ] && grep -q '^fmt: end of file' "$tmp/stderr" ||
+        { echo "run.sh: $1 did not end with the fatal end of file" >&2; exit 1; } ;;
+    *.vortelin)
+      [ "$status" = 0 ] && grep -q 'STOP Scanning finished' "$tmp/stderr" ||
+        { echo "run.sh: $1 failed (status $status)" >&2; cat "$tmp/stderr" >&2; exit 1; } ;;
+    ccn.awk)
+      if ! tail -n +2 "$in/ccn/scn_ccnc.dat" | cmp -s - "$tmp/awk_rows"; then
+        echo "run.sh: the awk peer's rows differ from scn_ccnc.dat" >&2
+        exit 1
+      fi ;;
+  esac
+}
+
+declare -A walls peak
+ulimit -c 0  # the run on the file without a line end ends in an abort
+for ((round = 1; round <= runs; ++round)); do
+  echo "round $round of $runs..." >&2
+  for label in "${labels[@]}"; do
+    run_label "$label"
+    check "$label"
+    walls[$label]+="$wall "
+    if [ -z "${peak[$label]:-}" ] || [ "$rss" -gt "${peak[$label]}" ]; then peak[$label]=$rss; fi
+  done
+done
+cd "$root"
+
+median() { tr ' ' '\n' | grep . | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+declare -A med
+for label in "${labels[@]}"; do med[$label]=$(median <<< "${walls[$label]}"); done
+
+size() { stat -c %s "$1" | awk '{ printf "%.0f", $1 / 1e6 }'; }
+describe() {
+  case $1 in
+    ccn) echo "CCN file, 10M records, $(size "$in/ccn/ccn_big.csv") MB" ;;
+    smps) echo "SMPS export, 5k-20k-char lines, $(size "$in/smps/smps_big.txt") MB" ;;
+    many) echo "10,000 CCN files of ~10 KB" ;;
+    noeol) echo "1 GiB data file, no line end" ;;
+  esac
+}
+
+echo
+echo "VORTELIN throughput, median of $runs runs (wall seconds), peak RSS over all runs"
+printf '%-44s %-10s %10s %10s\n' "input" "command" "median s" "peak MiB"
+for label in "${labels[@]}"; do
+  printf '%-44s %-10s %10.3f %10.1f\n' "$(describe "${label%%.*}")" "${label#*.}" \
+    "${med[$label]}" "$(awk -v k="${peak[$label]}" 'BEGIN { print k / 1024 }')"
+done
+echo "(awk peer: $(basename "$awk_peer"); its rows match scn_ccnc.dat: $(($(wc -l < "$tmp/awk_rows"))) rows)"
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+verdict() { awk -v r="$1" -v g="$2" -v op="$3" 'BEGIN { ok = (op == "<=") ? r <= g : r >= g; print ok ? "met" : "NOT met" }'; }
+max_peak=0
+for label in ccn.vortelin smps.vortelin many.vortelin noeol.vortelin; do
+  [ "${peak[$label]}" -gt "$max_peak" ] && max_peak=${peak[$label]}
+done
+max_peak_mib=$(awk -v k="$max_peak" 'BEGIN { printf "%.1f", k / 1024 }')
+
+echo
+r=$(ratio "${med[ccn.vortelin]}" "${med[ccn.wc]}")
+echo "ccn vortelin / wc -l: $r (goal <= 4: $(verdict "$r" 4 '<='); stretch <= 2.5: $(verdict "$r" 2.5 '<='))"
+r=$(ratio "${med[ccn.awk]}" "${med[ccn.vortelin]}")
+echo "ccn awk peer / vortelin: $r (goal >= 10: $(verdict "$r" 10 '>='))"
+r=$(ratio "${med[smps.vortelin]}" "${med[smps.wc]}")
+echo "smps vortelin / wc -l: $r (goal <= 4: $(verdict "$r" 4 '<='))"
+r=$(ratio "${med[many.vortelin]}" "${med[many.cat]}")
+echo "many vortelin / cat: $r (goal <= 3: $(verdict "$r" 3 '<='))"
+r=$(ratio "${med[noeol.vortelin]}" "${med[noeol.wc]}")
+echo "noeol vortelin / wc -l: $r (no goal: the whole line is read before the fatal end of file)"
+echo "peak RSS of vortelin: $max_peak_mib MiB (goal <= 8: $(verdict "$max_peak_mib" 8 '<='))"
