@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <system_error>
@@ -66,10 +67,37 @@ struct Outcome {
   int status = 0;  // as reported by waitpid
 };
 
+// A signal sent to the program in the middle of its run: once it holds the file
+// `held` open, so the run has reached a known point whatever the machine's speed.
+struct MidRunSignal {
+  int number = 0;
+  fs::path held;
+};
+
+// The case's `signal` file: a signal name (INT, TERM or FPE) and a file name.
+std::optional<MidRunSignal> mid_run_signal(const fs::path& file, const fs::path& work) {
+  std::ifstream in(file);
+  std::string name, held;
+  if (!(in >> name >> held)) return std::nullopt;
+  const int number = name == "INT" ? SIGINT : name == "TERM" ? SIGTERM : name == "FPE" ? SIGFPE : 0;
+  if (number == 0) return std::nullopt;
+  return MidRunSignal{number, fs::weakly_canonical(work / held)};
+}
+
+bool holds_open(pid_t pid, const fs::path& file) {
+  std::error_code error;
+  for (const auto& fd : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+    if (fs::read_symlink(fd.path(), error) == file) return true;
+  }
+  return false;
+}
+
 // Runs `argv` in `dir` with standard input read from `in` and both outputs written to files.
 Outcome run(const std::vector<std::string>& argv, const fs::path& dir, const fs::path& in,
-            const fs::path& out, const fs::path& err) {
+            const fs::path& out, const fs::path& err,
+            const std::optional<MidRunSignal>& signal = std::nullopt) {
   std::vector<char*> args;
+  args.reserve(argv.size() + 1);
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
   const char* const paths[] = {in.c_str(), out.c_str(), err.c_str(), dir.c_str()};
@@ -92,9 +120,14 @@ Outcome run(const std::vector<std::string>& argv, const fs::path& dir, const fs:
     return outcome;
   }
   const auto deadline = std::chrono::steady_clock::now() + kTimeout;
+  bool signalled = false;
   for (;;) {
     const pid_t done = waitpid(pid, &outcome.status, WNOHANG);
     if (done == pid || (done < 0 && errno != EINTR)) break;
+    if (signal && !signalled && holds_open(pid, signal->held)) {
+      kill(pid, signal->number);
+      signalled = true;
+    }
     if (std::chrono::steady_clock::now() > deadline) {
       kill(pid, SIGKILL);
       waitpid(pid, &outcome.status, 0);
@@ -122,7 +155,23 @@ std::string trimmed(std::string text) {
   return text;
 }
 
-void expect_same_bytes(const std::string& what, const fs::path& expected, const fs::path& actual) {
+// Expected bytes too large to keep in the case come from a script beside them:
+// expected/NAME.sh writes the bytes of expected/NAME on its standard output.
+fs::path generated(const fs::path& expected) {
+  fs::path script = expected;
+  script += ".sh";
+  if (fs::exists(expected) || !fs::exists(script)) return expected;
+  fs::path bytes = expected.filename();
+  bytes = fs::temp_directory_path() /
+          ("vortelin-e2e-expected-" + std::to_string(getpid()) + "-" + bytes.string());
+  const Outcome made =
+      run({"/bin/sh", script.string()}, expected.parent_path(), "/dev/null", bytes, "/dev/null");
+  if (made.timed_out || !WIFEXITED(made.status) || WEXITSTATUS(made.status) != 0) return expected;
+  return bytes;
+}
+
+void expect_same_bytes(const std::string& what, const fs::path& given, const fs::path& actual) {
+  const fs::path expected = generated(given);
   if (!fs::exists(expected)) {
     ADD_FAILURE() << "the case lacks expected/" << what;
     return;
@@ -132,6 +181,7 @@ void expect_same_bytes(const std::string& what, const fs::path& expected, const 
     return;
   }
   const std::string diff = difference(read_bytes(expected), read_bytes(actual));
+  if (expected != given) fs::remove(expected);
   EXPECT_TRUE(diff.empty()) << what << ": " << diff;
 }
 
@@ -180,8 +230,8 @@ TEST_P(EndToEnd, Run) {
   }
 
   const fs::path input = fs::exists(source / "stdin") ? source / "stdin" : "/dev/null";
-  const Outcome outcome =
-      run({VORTELIN_BINARY}, work, input, temp.path / "stdout", temp.path / "stderr");
+  const Outcome outcome = run({VORTELIN_BINARY}, work, input, temp.path / "stdout",
+                              temp.path / "stderr", mid_run_signal(source / "signal", work));
   ASSERT_FALSE(outcome.timed_out) << "killed after " << kTimeout.count() << " s";
 
   ASSERT_TRUE(fs::exists(expected / "status")) << "the case lacks expected/status";
@@ -189,7 +239,9 @@ TEST_P(EndToEnd, Run) {
   expect_same_bytes("stdout", expected / "stdout", temp.path / "stdout");
   expect_same_bytes("stderr", expected / "stderr", temp.path / "stderr");
   for (const char* table : {"scn_smps.dat", "scn_ccnc.dat"}) {
-    if (fs::exists(expected / table)) expect_same_bytes(table, expected / table, work / table);
+    if (fs::exists(expected / table) || fs::exists(expected / (std::string(table) + ".sh"))) {
+      expect_same_bytes(table, expected / table, work / table);
+    }
     if (fs::exists(expected / "no_tables")) {
       EXPECT_FALSE(fs::exists(work / table)) << table << " exists";
     }

@@ -1,0 +1,23 @@
+#!/bin/sh
+# Runs one fuzz target for a number of seconds, on a corpus seeded from the
+# whole-process cases the first time:
+#   fuzz/run.sh TARGET SECONDS [extra libFuzzer flags]
+# TARGET is value_reader, record_reader, smps_scanner, ccn_scanner or whole_run.
+# Build the targets first: cmake --preset fuzz && cmake --build --preset fuzz
+# Crash inputs go to build/fuzz/artifacts/.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${VORTELIN_FUZZ_BUILD:-$root/build/fuzz}
+target=$1
+seconds=$2
+shift 2
+[ -d "$build/corpus/$target" ] || "$root/fuzz/seed_corpora.sh" "$root/tests/e2e/cases" "$build/corpus"
+mkdir -p "$build/artifacts"
+flags=""
+# The whole run points standard error at a file while the program runs; the
+# fuzzer's own messages then go to a copy of the real one.
+[ "$target" = whole_run ] && flags="-close_fd_mask=2"
+cd "$build"
+exec nice -n 10 "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
+  -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \
+  -artifact_prefix="$build/artifacts/$target-" $flags "$@" "$build/corpus/$target"

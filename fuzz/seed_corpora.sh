@@ -1,0 +1,50 @@
+#!/bin/sh
+# Builds the seed corpora of the fuzz targets from the whole-process cases:
+#   fuzz/seed_corpora.sh CASES_DIR OUT_DIR
+# Each case's folder (after its setup.sh, regular files and folders only) gives
+# a whole-run seed; its data files seed the scanners, the record reader and,
+# line by line, the value reader. The first bytes of a seed are the target's
+# own choices (buffer size, field length, item kinds).
+set -eu
+cases=$1
+out=$2
+mkdir -p "$out/value_reader" "$out/record_reader" "$out/smps_scanner" "$out/ccn_scanner" \
+  "$out/whole_run"
+# Seeds longer than the fuzzers' -max_len would only be cut: the 1 GB case
+# gives its first bytes.
+max_seed=65536
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+for case_dir in "$cases"/*/; do
+  name=$(basename "$case_dir")
+  work="$scratch/$name"
+  mkdir -p "$work"
+  [ -d "$case_dir/files" ] && cp -R "$case_dir/files/." "$work/"
+  if [ -f "$case_dir/setup.sh" ]; then
+    (cd "$work" && timeout 20 sh "$case_dir/setup.sh" >/dev/null 2>&1) || true
+  fi
+
+  seed="$out/whole_run/$name"
+  if [ -f "$case_dir/stdin" ]; then cat "$case_dir/stdin" > "$seed"; else : > "$seed"; fi
+  (cd "$work" && find . -mindepth 1 -maxdepth 1 -type d) | while IFS= read -r entry; do
+    printf '\n@@\n%s/' "${entry#./}" >> "$seed"
+  done
+  (cd "$work" && find . -mindepth 1 -maxdepth 1 -type f) | while IFS= read -r entry; do
+    file="$work/${entry#./}"
+    printf '\n@@\n%s\n' "${entry#./}" >> "$seed"
+    head -c "$max_seed" "$file" >> "$seed"
+    base="${name}_$(printf '%s' "${entry#./}" | tr -c 'A-Za-z0-9._-' '_')"
+    if head -n 10 "$file" | cut -c 1-64 | grep -q DMA; then
+      { printf '\000'; head -c "$max_seed" "$file"; } > "$out/smps_scanner/$base"
+    else
+      { printf '\000'; head -c "$max_seed" "$file"; } > "$out/ccn_scanner/$base"
+    fi
+    { printf '\001\020\100'; head -c "$max_seed" "$file"; } > "$out/record_reader/$base"
+    i=0
+    head -n 40 "$file" | while IFS= read -r line; do
+      i=$((i + 1))
+      { printf '\003\000'; printf '%s' "$line" | cut -c 9-300; } > "$out/value_reader/${base}_$i"
+    done
+  done
+done

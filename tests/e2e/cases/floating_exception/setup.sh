@@ -1,0 +1,7 @@
+# A floating-point exception signal after one CCN file: the run aborts, rows kept.
+awk 'BEGIN { for (i = 1; i <= 1; i++) print "ccn_a.txt"; print "stall" }' > list.txt
+# The run stops at "stall", a FIFO whose writer never writes; the signal is
+# sent once the program holds it open.
+mkfifo stall
+sleep 20 <>stall &
+while [ "$(readlink /proc/$!/fd/0)" != "$(pwd -P)/stall" ]; do sleep 0.01; done
