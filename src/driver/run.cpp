@@ -1,10 +1,9 @@
 #include "driver/run.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <string>
 
+#include "platform/platform.hpp"
 #include "scanners/ccn_scanner.hpp"
 #include "scanners/smps_scanner.hpp"
 #include "tables/summary_tables.hpp"
@@ -90,7 +89,7 @@ std::string stop_text(std::string_view message) {
 }
 
 int execute(Run& run) {
-  run.console.attach(kConsoleUnit, "", STDOUT_FILENO, true, ::isatty(STDOUT_FILENO) == 1,
+  run.console.attach(kConsoleUnit, "", kStandardOutput, true, is_interactive(kStandardOutput),
                      run.trace);
   write_list(run.console, {kBanner});
   write_list(run.console, {kCredit});
@@ -98,7 +97,7 @@ int execute(Run& run) {
   write_list(run.console, {kPrompt});
   run.console.flush();
 
-  attach(run.answer, kAnswerUnit, "", STDIN_FILENO, run.answer_buffer, true, run.trace);
+  attach(run.answer, kAnswerUnit, "", kStandardInput, run.answer_buffer, true, run.trace);
   RawRecord record;
   read_record(run.answer, kNameLength, Handling::none, record);
   FixedField<kNameLength> listfil;

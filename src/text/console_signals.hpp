@@ -2,8 +2,6 @@
 // exception ends the run, after the whole lines written so far are saved.
 #pragma once
 
-#include <signal.h>
-
 namespace vortelin {
 
 class OutChannel;
@@ -26,9 +24,6 @@ class ConsoleSignalsHeld {
   ~ConsoleSignalsHeld();
   ConsoleSignalsHeld(const ConsoleSignalsHeld&) = delete;
   ConsoleSignalsHeld& operator=(const ConsoleSignalsHeld&) = delete;
-
- private:
-  sigset_t saved_;  // the mask before
 };
 
 }  // namespace vortelin

@@ -1,8 +1,8 @@
 #include "text/error_stream.hpp"
 
-#include <unistd.h>
-
 #include <cerrno>
+
+#include "platform/platform.hpp"
 
 namespace vortelin {
 
@@ -10,7 +10,7 @@ void write_to_error_stream(std::string_view text) noexcept {
   const char* data = text.data();
   std::size_t left = text.size();
   while (left > 0) {
-    const ssize_t put = ::write(STDERR_FILENO, data, left);
+    const std::ptrdiff_t put = write_some(kStandardError, data, left);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) return;
     data += put;

@@ -1,9 +1,6 @@
 #include "text/file_open.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include "platform/platform.hpp"
 #include "text/byte_class.hpp"
 
 namespace vortelin {
@@ -16,17 +13,7 @@ std::string name_in_field(std::string_view field) {
 
 int open_for_reading(const std::string& name) {
   if (name.empty()) return -1;
-  const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return -1;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    ::close(fd);
-    return -1;
-  }
-  // Non-blocking was only for the open; reads wait for data as usual.
-  const int flags = ::fcntl(fd, F_GETFL);
-  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-  return fd;
+  return open_existing_file(name);
 }
 
 }  // namespace vortelin

@@ -1,9 +1,9 @@
 #include "text/in_channel.hpp"
 
-#include <unistd.h>
-
 #include <cstring>
 #include <utility>
+
+#include "platform/platform.hpp"
 
 namespace vortelin {
 
@@ -75,8 +75,7 @@ void rewind(InChannel& channel) {
   RecordReader& reader = channel.reader;
   const bool replay = reader.holds_start();
   // Replaying the buffer still needs a seekable file, as a real rewind would.
-  const off_t at = ::lseek(channel.fd, 0, replay ? SEEK_CUR : SEEK_SET);
-  if (at < 0) {
+  if (!reposition(channel.fd, !replay)) {
     throw FatalCondition("rewind", std::string(kCannotBackspace),
                          unit_state(channel.unit, channel.name), *channel.trace);
   }
@@ -89,7 +88,7 @@ void rewind(InChannel& channel) {
 }
 
 void close(InChannel& channel) {
-  if (channel.fd >= 0) ::close(channel.fd);
+  if (channel.fd >= 0) close_file(channel.fd);
   channel.fd = -1;
   channel.met_end = false;
 }

@@ -1,13 +1,10 @@
 #include "text/out_channel.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
+#include "platform/platform.hpp"
 #include "text/console_signals.hpp"
 #include "text/line_end.hpp"
 
@@ -59,7 +56,7 @@ void OutChannel::write_out() {
   const char* data = buffer_.data();
   std::size_t left = committed();
   while (left > 0) {
-    const ssize_t put = ::write(fd_, data, left);
+    const std::ptrdiff_t put = write_some(fd_, data, left);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) {
       const int error = put < 0 ? errno : EIO;
@@ -85,10 +82,8 @@ void OutChannel::flush() {
 void OutChannel::close() {
   if (fd_ < 0) return;
   flush();
-  struct stat info {};
-  if (writable_ && ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode) &&
-      static_cast<unsigned long long>(info.st_size) != written_ &&
-      ::ftruncate(fd_, static_cast<off_t>(written_)) != 0) {
+  unsigned long long size = 0;
+  if (writable_ && regular_file_size(fd_, size) && size != written_ && !cut_file(fd_, written_)) {
     throw FatalCondition("endfile", std::string(kTruncationFailed), unit_state(unit_, name_),
                          *trace_);
   }
@@ -103,7 +98,7 @@ void OutChannel::close_quietly() noexcept {
     // The run is ending already; what could not be written is lost.
   }
   unwatch_output(this);
-  if (fd_ > STDERR_FILENO) ::close(fd_);
+  if (fd_ > kStandardError) close_file(fd_);
   fd_ = -1;
 }
 
@@ -113,17 +108,15 @@ void write_formatted(OutChannel& out, std::string_view line) {
 }
 
 void open_table(OutChannel& table, int unit, const std::string& name, IoTrace& trace) {
-  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  const int fd = create_or_empty_file(name);
   if (fd >= 0) {
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     table.attach(unit, name, fd, true, false, trace);
     return;
   }
   const int error = errno;
   // A file that exists but cannot be written (read-only, a folder) is still
   // connected, for reading; its first line then fails.
-  const int read_fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  const int read_fd = open_anything_for_reading(name);
   if (read_fd >= 0) {
     table.attach(unit, name, read_fd, false, false, trace);
     return;

@@ -1,10 +1,10 @@
 #include "text/record_reader.hpp"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "platform/platform.hpp"
 
 namespace vortelin {
 
@@ -31,7 +31,7 @@ Fetch RecordReader::fill() {
     holds_start_ = false;
   }
   for (;;) {
-    const ssize_t got = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const std::ptrdiff_t got = read_some(fd_, buffer_.data() + end_, buffer_.size() - end_);
     if (got > 0) {
       end_ += static_cast<std::size_t>(got);
       return Fetch::record;

@@ -1,0 +1,65 @@
+// The few things that differ between a POSIX system and a Windows console:
+// descriptors, opening files, console signals and ending the process. Exactly
+// one of posix.cpp and windows.cpp is built; no other file knows the platform.
+// Descriptors are C runtime file numbers on both, and a failing call leaves
+// the reason in errno, so callers report it with std::strerror.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vortelin {
+
+inline constexpr int kStandardInput = 0;
+inline constexpr int kStandardOutput = 1;
+inline constexpr int kStandardError = 2;
+
+// Puts the standard streams in binary mode, so a CR LF is written once and
+// read as it is.
+void prepare_standard_streams();
+
+bool is_interactive(int fd);
+
+// Opens an existing file for reading, or returns -1. A folder is not a file to
+// read, and the open never blocks (a FIFO without a writer, a device).
+int open_existing_file(const std::string& name);
+
+// Creates or empties `name` for writing, or returns -1.
+int create_or_empty_file(const std::string& name);
+
+// Opens whatever `name` is (a file, a folder) just to hold it, or returns -1.
+int open_anything_for_reading(const std::string& name);
+
+// read(2) and write(2): the count moved, 0 at end of input, -1 on failure.
+std::ptrdiff_t read_some(int fd, char* data, std::size_t size);
+std::ptrdiff_t write_some(int fd, const char* data, std::size_t size);
+
+// True when `fd` can be positioned; `to_start` also moves it to its first byte.
+bool reposition(int fd, bool to_start);
+
+// The size of a regular file, or false for anything else (a device, a pipe).
+bool regular_file_size(int fd, unsigned long long& size);
+bool cut_file(int fd, unsigned long long length);
+
+void close_file(int fd);
+
+// Console signals. The handler runs with the run stopped where it was, as a
+// POSIX signal handler does, so it must only write and end the process.
+enum class ConsoleSignal { interrupt, termination, floating_point };
+using ConsoleSignalHandler = void (*)(ConsoleSignal) noexcept;
+
+// An interrupt (Ctrl+C, Ctrl+Break), a termination request (a closed console)
+// and a floating-point exception call `handler`. A broken pipe becomes a failed
+// write instead of ending the process.
+void install_console_handler(ConsoleSignalHandler handler);
+
+// Between hold and release the handler waits. Holds may nest.
+void hold_console_signals() noexcept;
+void release_console_signals() noexcept;
+
+// Ends the process at once with `status`, writing nothing more.
+[[noreturn]] void end_process(int status) noexcept;
+// Ends the process abnormally (SIGABRT on POSIX, exit code 3 on Windows).
+[[noreturn]] void end_process_abnormally() noexcept;
+
+}  // namespace vortelin

@@ -1,0 +1,188 @@
+// The platform functions on a Windows console, through the C runtime's
+// POSIX-like calls where they behave the same.
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+// After windows.h:
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdint>
+
+#include "platform/platform.hpp"
+
+namespace vortelin {
+
+namespace {
+
+// What the console handler needs: the handler to call, the thread of the run
+// (stopped while the handler works), and the lock that holding signals takes.
+ConsoleSignalHandler signal_handler = nullptr;
+HANDLE run_thread = nullptr;
+SRWLOCK hold_lock = SRWLOCK_INIT;
+int hold_depth = 0;  // touched by the run's thread only
+
+// The largest count one call moves; the C runtime takes an unsigned int.
+constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
+
+HANDLE os_handle(int fd) {
+  return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+}
+
+int errno_of(DWORD error) {
+  switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return ENOSPC;
+    case ERROR_BROKEN_PIPE:
+    case ERROR_NO_DATA:
+      return EPIPE;
+    case ERROR_ACCESS_DENIED:
+      return EACCES;
+    case ERROR_INVALID_HANDLE:
+      return EBADF;
+    default:
+      return EIO;
+  }
+}
+
+// Console events arrive on a thread of their own. Like a POSIX signal, the
+// handler waits while signals are held and then stops the run where it is, so
+// it never sees a buffer in the middle of a change.
+BOOL WINAPI on_console_event(DWORD event) {
+  const ConsoleSignal which = event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT
+                                  ? ConsoleSignal::interrupt
+                                  : ConsoleSignal::termination;
+  AcquireSRWLockExclusive(&hold_lock);
+  if (run_thread != nullptr && SuspendThread(run_thread) != static_cast<DWORD>(-1)) {
+    // Suspending is asynchronous; asking for the thread's context waits for it.
+    CONTEXT context{};
+    context.ContextFlags = CONTEXT_CONTROL;
+    GetThreadContext(run_thread, &context);
+  }
+  if (signal_handler != nullptr) signal_handler(which);
+  end_process(1);
+}
+
+// A floating-point exception is raised on the run's own thread.
+void on_floating_point(int) {
+  if (hold_depth == 0) AcquireSRWLockExclusive(&hold_lock);
+  if (signal_handler != nullptr) signal_handler(ConsoleSignal::floating_point);
+  end_process_abnormally();
+}
+
+}  // namespace
+
+void prepare_standard_streams() {
+  for (const int fd : {kStandardInput, kStandardOutput, kStandardError}) _setmode(fd, _O_BINARY);
+}
+
+bool is_interactive(int fd) {
+  return _isatty(fd) != 0;
+}
+
+int open_existing_file(const std::string& name) {
+  const int fd = _open(name.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  if (fd < 0) return -1;
+  struct _stat64 info {};
+  if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) == _S_IFDIR) {
+    _close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+int create_or_empty_file(const std::string& name) {
+  return _open(name.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
+               _S_IREAD | _S_IWRITE);
+}
+
+// The C runtime cannot open a folder; the system can, given backup semantics.
+int open_anything_for_reading(const std::string& name) {
+  const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return -1;
+  const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_RDONLY | _O_BINARY);
+  if (fd < 0) CloseHandle(handle);
+  return fd;
+}
+
+std::ptrdiff_t read_some(int fd, char* data, std::size_t size) {
+  return _read(fd, data, static_cast<unsigned>(std::min(size, kMaxTransfer)));
+}
+
+// Written with the system call, not _write: the console handler writes while
+// the run is stopped, perhaps inside the runtime holding its descriptor lock.
+std::ptrdiff_t write_some(int fd, const char* data, std::size_t size) {
+  const HANDLE handle = os_handle(fd);
+  if (handle == INVALID_HANDLE_VALUE) {
+    errno = EBADF;
+    return -1;
+  }
+  DWORD put = 0;
+  if (!WriteFile(handle, data, static_cast<DWORD>(std::min(size, kMaxTransfer)), &put, nullptr)) {
+    errno = errno_of(GetLastError());
+    return -1;
+  }
+  return static_cast<std::ptrdiff_t>(put);
+}
+
+// The runtime would move the position of a pipe or a device without failing.
+bool reposition(int fd, bool to_start) {
+  if (GetFileType(os_handle(fd)) != FILE_TYPE_DISK) {
+    errno = ESPIPE;
+    return false;
+  }
+  return _lseeki64(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
+}
+
+bool regular_file_size(int fd, unsigned long long& size) {
+  struct _stat64 info {};
+  if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) return false;
+  size = static_cast<unsigned long long>(info.st_size);
+  return true;
+}
+
+bool cut_file(int fd, unsigned long long length) {
+  return _chsize_s(fd, static_cast<__int64>(length)) == 0;
+}
+
+void close_file(int fd) {
+  _close(fd);
+}
+
+void install_console_handler(ConsoleSignalHandler handler) {
+  signal_handler = handler;
+  DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &run_thread,
+                  THREAD_SUSPEND_RESUME | THREAD_GET_CONTEXT, FALSE, 0);
+  SetConsoleCtrlHandler(on_console_event, TRUE);
+  std::signal(SIGFPE, on_floating_point);
+}
+
+void hold_console_signals() noexcept {
+  if (hold_depth++ == 0) AcquireSRWLockExclusive(&hold_lock);
+}
+
+void release_console_signals() noexcept {
+  if (--hold_depth == 0) ReleaseSRWLockExclusive(&hold_lock);
+}
+
+// Terminating, not exiting: nothing of the runtime runs again, as with _exit.
+void end_process(int status) noexcept {
+  TerminateProcess(GetCurrentProcess(), static_cast<UINT>(status));
+  ExitProcess(static_cast<UINT>(status));
+}
+
+// Exit code 3 is how an aborted program ends on Windows; abort() itself would
+// write a message of the runtime's own.
+void end_process_abnormally() noexcept {
+  end_process(3);
+}
+
+}  // namespace vortelin
