@@ -63,26 +63,6 @@ TEST(DecimalToDouble, MatchesLibrary) {
   }
 }
 
-// The fast exact case against the library, around its limits: mantissas up
-// to and past 2^53, powers of ten up to and past 10^22.
-TEST(ExactDecimalToDouble, MatchesLibraryWhereItApplies) {
-  std::mt19937_64 random(20050515);
-  int applied = 0;
-  for (int n = 0; n < 300'000; ++n) {
-    const int bits = std::uniform_int_distribution<int>(1, 55)(random);
-    const std::uint64_t mantissa = random() >> (64 - bits);
-    const std::int64_t exponent = std::uniform_int_distribution<std::int64_t>(-24, 24)(random);
-    double value = -1.0;
-    if (!exact_decimal_to_double(mantissa, exponent, value)) continue;
-    ++applied;
-    const std::string text = std::to_string(mantissa) + "e" + std::to_string(exponent);
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(value),
-              std::bit_cast<std::uint64_t>(std::strtod(text.c_str(), nullptr)))
-        << text;
-  }
-  EXPECT_GT(applied, 200'000);
-}
-
 // One float item read from `text` by the free-form rules.
 float read_float(const std::string& text) {
   float value = -999.0f;

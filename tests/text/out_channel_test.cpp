@@ -23,7 +23,6 @@ class OutChannelTest : public testing::Test {
   void TearDown() override {
     table_.close_quietly();
     ::unlink(path_.c_str());
-    ::rmdir((dir_ + "/folder").c_str());
     ::rmdir(dir_.c_str());
   }
   std::string contents() const {
@@ -95,22 +94,6 @@ TEST_F(OutChannelTest, FullDeviceFailsAtFlushAndAtClose) {
               "lately writing sequential formatted external IO\r\n");
   }
   EXPECT_EQ(table_.committed(), 5u);  // the unwritten line is kept, never doubled
-}
-
-TEST_F(OutChannelTest, TableThatCannotBeWrittenOrCreated) {
-  const std::string folder = dir_ + "/folder";
-  ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
-  open_table(table_, 11, folder, trace_);  // exists, but only for reading
-  EXPECT_TRUE(table_.is_open());
-  EXPECT_FALSE(table_.writable());
-  table_.close();
-
-  const std::string missing = dir_ + "/no/such";
-  const FatalCondition condition = condition_of([&] { open_table(table_, 12, missing, trace_); });
-  EXPECT_EQ(condition.context(), "open");
-  EXPECT_EQ(condition.message(), "No such file or directory");
-  EXPECT_EQ(condition.state(), "unit 12 named " + missing);
-  EXPECT_FALSE(table_.is_open());
 }
 
 }  // namespace
