@@ -15,7 +15,7 @@ ScanResult run_scanner(Scanner scan, std::string_view contents, std::size_t buff
   attach(data, 20, "f.txt", memory_file(contents), buffer, false, trace);
   OutChannel table;
   const int table_fd = memory_file({});
-  table.attach(12, "scn_ccnc.dat", table_fd, true, false, trace);
+  table.attach(12, "scn_ccnc.dat", table_fd, OutFile::table, false, trace);
   ScanState state;
   try {
     scan(data, "f.txt", state, table);

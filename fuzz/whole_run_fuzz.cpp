@@ -30,7 +30,6 @@
 #include "fuzz_support.hpp"
 #include "table_shape.hpp"
 #include "tables/summary_tables.hpp"
-#include "text/error_stream.hpp"
 #include "text/file_open.hpp"
 
 namespace fs = std::filesystem;
@@ -165,9 +164,7 @@ Ending run_program(const fs::path& work) {
     try {
       ending.status = vortelin::execute(*run);
     } catch (const vortelin::FatalCondition& condition) {
-      run->console.close_quietly();
-      vortelin::write_to_error_stream(vortelin::diagnostic_text(condition));
-      vortelin::close_everything(*run);
+      vortelin::finish_after_fatal(*run, condition);
       ending.condition = condition;
     }
   }

@@ -1,10 +1,9 @@
-// The entry point: one run, and the fatal condition's diagnostic and abort.
+// The entry point: one run, and the abort that ends a fatal condition.
 #include <memory>
 
 #include "driver/run.hpp"
 #include "platform/platform.hpp"
 #include "text/console_signals.hpp"
-#include "text/error_stream.hpp"
 
 int main() {
   vortelin::prepare_standard_streams();
@@ -13,10 +12,7 @@ int main() {
   try {
     return vortelin::execute(*run);
   } catch (const vortelin::FatalCondition& condition) {
-    // Console lines written before the condition come first.
-    run->console.close_quietly();
-    vortelin::write_to_error_stream(vortelin::diagnostic_text(condition));
-    vortelin::close_everything(*run);
+    vortelin::finish_after_fatal(*run, condition);
     vortelin::end_process_abnormally();
   }
 }

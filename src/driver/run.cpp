@@ -89,8 +89,8 @@ std::string stop_text(std::string_view message) {
 }
 
 int execute(Run& run) {
-  run.console.attach(kConsoleUnit, "", kStandardOutput, true, is_interactive(kStandardOutput),
-                     run.trace);
+  run.console.attach(kConsoleUnit, "", kStandardOutput, OutFile::console,
+                     is_interactive(kStandardOutput), run.trace);
   write_list(run.console, {kBanner});
   write_list(run.console, {kCredit});
   write_list(run.console, {" "});
@@ -134,10 +134,12 @@ int execute(Run& run) {
   return 0;
 }
 
-void close_everything(Run& run) noexcept {
+void finish_after_fatal(Run& run, const FatalCondition& condition) noexcept {
   run.console.close_quietly();
+  write_to_error_stream(diagnostic_text(condition));
   close(run.answer);
   close(run.list);
+  // In the order of a normal end.
   run.smps_table.close_quietly();
   run.ccn_table.close_quietly();
   close(run.data);

@@ -46,9 +46,10 @@ struct Run {
 // fatal condition leaves by FatalCondition, with the files still open.
 int execute(Run& run);
 
-// After a fatal condition: every open file flushed and closed, tables cut to
-// what was written. Never throws.
-void close_everything(Run& run) noexcept;
+// The way out of a fatal condition, short of the abort: the console lines
+// written so far, then the diagnostic on standard error, then every file
+// closed, the tables cut to their whole rows. Never throws.
+void finish_after_fatal(Run& run, const FatalCondition& condition) noexcept;
 
 // "STOP <message> statement executed" and a line end.
 std::string stop_text(std::string_view message);

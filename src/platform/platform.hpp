@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace vortelin {
@@ -38,8 +39,9 @@ std::ptrdiff_t write_some(int fd, const char* data, std::size_t size);
 bool reposition(int fd, bool to_start);
 
 // The size of a regular file, or false for anything else (a device, a pipe).
-bool regular_file_size(int fd, unsigned long long& size);
-bool cut_file(int fd, unsigned long long length);
+bool regular_file_size(int fd, std::uint64_t& size);
+// Sets a file's length. Safe in the console-signal handler.
+bool cut_file(int fd, std::uint64_t length);
 
 void close_file(int fd);
 

@@ -81,14 +81,14 @@ bool reposition(int fd, bool to_start) {
   return ::lseek(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
 }
 
-bool regular_file_size(int fd, unsigned long long& size) {
+bool regular_file_size(int fd, std::uint64_t& size) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  size = static_cast<unsigned long long>(info.st_size);
+  size = static_cast<std::uint64_t>(info.st_size);
   return true;
 }
 
-bool cut_file(int fd, unsigned long long length) {
+bool cut_file(int fd, std::uint64_t length) {
   return ::ftruncate(fd, static_cast<off_t>(length)) == 0;
 }
 

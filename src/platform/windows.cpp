@@ -142,15 +142,22 @@ bool reposition(int fd, bool to_start) {
   return _lseeki64(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
 }
 
-bool regular_file_size(int fd, unsigned long long& size) {
+bool regular_file_size(int fd, std::uint64_t& size) {
   struct _stat64 info {};
   if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) return false;
-  size = static_cast<unsigned long long>(info.st_size);
+  size = static_cast<std::uint64_t>(info.st_size);
   return true;
 }
 
-bool cut_file(int fd, unsigned long long length) {
-  return _chsize_s(fd, static_cast<__int64>(length)) == 0;
+// With the system's calls, not _chsize_s: the console handler cuts tables while
+// the run is stopped, perhaps inside the runtime holding its descriptor lock.
+// The position ends at `length`, where the channel's next write belongs.
+bool cut_file(int fd, std::uint64_t length) {
+  const HANDLE handle = os_handle(fd);
+  LARGE_INTEGER at{};
+  at.QuadPart = static_cast<LONGLONG>(length);
+  return handle != INVALID_HANDLE_VALUE && SetFilePointerEx(handle, at, nullptr, FILE_BEGIN) &&
+         SetEndOfFile(handle);
 }
 
 void close_file(int fd) {

@@ -12,7 +12,8 @@ class OutChannel;
 // Exception", saves them too and aborts. A broken pipe becomes a failed write.
 void install_console_signals();
 
-// Channels whose committed lines the handlers save. At most a few are watched.
+// Channels whose committed lines the handlers save, and whose tables they cut
+// to their whole lines. At most four are watched at a time.
 void watch_output(const OutChannel* channel);
 void unwatch_output(const OutChannel* channel);
 

@@ -20,16 +20,17 @@ OutChannel::~OutChannel() {
   close_quietly();
 }
 
-void OutChannel::attach(int unit, std::string name, int fd, bool writable, bool flush_each_line,
+void OutChannel::attach(int unit, std::string name, int fd, OutFile file, bool flush_each_line,
                         IoTrace& trace) {
   unit_ = unit;
   name_ = std::move(name);
-  writable_ = writable;
+  file_ = file;
   flush_each_line_ = flush_each_line;
   trace_ = &trace;
   buffer_.resize(kBufferSize);
   committed_.store(0);
-  written_ = 0;
+  written_.store(0);
+  kept_.store(0);
   fd_ = fd;
   watch_output(this);
 }
@@ -68,9 +69,14 @@ void OutChannel::write_out() {
       trace.internal = false;
       throw FatalCondition("write", std::strerror(error), unit_state(unit_, name_), trace);
     }
+    const std::string_view went{data, static_cast<std::size_t>(put)};
     data += put;
-    left -= static_cast<std::size_t>(put);
-    written_ += static_cast<unsigned long long>(put);
+    left -= went.size();
+    written_.store(written() + went.size());
+    // A line cut short by a failing write is not kept.
+    if (const std::size_t lf = went.rfind('\n'); lf != std::string_view::npos) {
+      kept_.store(written() - (went.size() - lf - 1));
+    }
   }
   committed_.store(0);
 }
@@ -82,8 +88,8 @@ void OutChannel::flush() {
 void OutChannel::close() {
   if (fd_ < 0) return;
   flush();
-  unsigned long long size = 0;
-  if (writable_ && regular_file_size(fd_, size) && size != written_ && !cut_file(fd_, written_)) {
+  std::uint64_t size = 0;
+  if (owned() && regular_file_size(fd_, size) && size != written() && !cut_file(fd_, written())) {
     throw FatalCondition("endfile", std::string(kTruncationFailed), unit_state(unit_, name_),
                          *trace_);
   }
@@ -98,7 +104,9 @@ void OutChannel::close_quietly() noexcept {
     // The run is ending already; what could not be written is lost.
   }
   unwatch_output(this);
-  if (fd_ > kStandardError) close_file(fd_);
+  std::uint64_t size = 0;
+  if (owned() && regular_file_size(fd_, size) && size != kept()) cut_file(fd_, kept());
+  if (file_ != OutFile::console) close_file(fd_);
   fd_ = -1;
 }
 
@@ -110,7 +118,7 @@ void write_formatted(OutChannel& out, std::string_view line) {
 void open_table(OutChannel& table, int unit, const std::string& name, IoTrace& trace) {
   const int fd = create_or_empty_file(name);
   if (fd >= 0) {
-    table.attach(unit, name, fd, true, false, trace);
+    table.attach(unit, name, fd, OutFile::table, false, trace);
     return;
   }
   const int error = errno;
@@ -118,7 +126,7 @@ void open_table(OutChannel& table, int unit, const std::string& name, IoTrace& t
   // connected, for reading; its first line then fails.
   const int read_fd = open_anything_for_reading(name);
   if (read_fd >= 0) {
-    table.attach(unit, name, read_fd, false, false, trace);
+    table.attach(unit, name, read_fd, OutFile::unwritable_table, false, trace);
     return;
   }
   throw FatalCondition("open", std::strerror(error), unit_state(unit, name), trace);

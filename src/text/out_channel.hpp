@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,13 @@
 
 namespace vortelin {
 
+// What a write channel holds, which decides what closing does to it.
+enum class OutFile {
+  table,             // created by the run: cut to its whole written lines and closed
+  unwritable_table,  // could only be opened for reading: fails at its first line
+  console,           // the caller's standard output: flushed, never cut, moved or closed
+};
+
 class OutChannel {
  public:
   OutChannel() = default;
@@ -20,13 +28,13 @@ class OutChannel {
   OutChannel& operator=(const OutChannel&) = delete;
   ~OutChannel();
 
-  // Connects the channel. A channel that is not `writable` (a file that could
-  // only be opened for reading) fails at its first line. `flush_each_line` suits
-  // an interactive console.
-  void attach(int unit, std::string name, int fd, bool writable, bool flush_each_line,
+  // Connects the channel. `flush_each_line` suits an interactive console.
+  void attach(int unit, std::string name, int fd, OutFile file, bool flush_each_line,
               IoTrace& trace);
   bool is_open() const { return fd_ >= 0; }
-  bool writable() const { return writable_; }
+  bool writable() const { return file_ != OutFile::unwritable_table; }
+  // True for a table, which the run owns: its length is the run's to set.
+  bool owned() const { return file_ == OutFile::table; }
   int unit() const { return unit_; }
   const std::string& name() const { return name_; }
   // What the last I/O statement of the run left behind.
@@ -36,16 +44,21 @@ class OutChannel {
   void write_line(std::string_view line);
   // Writes out every committed line; a failed write is fatal ("write").
   void flush();
-  // Flushes, cuts a regular file to what was written and closes. Closing a
-  // channel that is not open does nothing.
+  // Flushes and closes; a table that is a regular file is first cut to what
+  // was written (something else may have made it longer). Closing a channel
+  // that is not open does nothing.
   void close();
-  // Flushes and closes while the run is already ending; errors are ignored.
+  // The same while the run is already ending: what can be written goes out, a
+  // table is cut to its whole lines, and errors are ignored.
   void close_quietly() noexcept;
 
-  // For the console-signal handler: the descriptor and the committed bytes.
+  // For the console-signal handler: the descriptor, the committed bytes and
+  // the length of the whole lines already in the file.
   int fd() const { return fd_; }
   const char* data() const { return buffer_.data(); }
   std::size_t committed() const { return committed_.load(std::memory_order_relaxed); }
+  std::uint64_t written() const { return written_.load(std::memory_order_relaxed); }
+  std::uint64_t kept() const { return kept_.load(std::memory_order_relaxed); }
 
  private:
   void write_out();
@@ -53,12 +66,13 @@ class OutChannel {
   int unit_ = 0;
   std::string name_;
   int fd_ = -1;
-  bool writable_ = false;
+  OutFile file_ = OutFile::console;
   bool flush_each_line_ = false;
   IoTrace* trace_ = nullptr;
   std::vector<char> buffer_;
   std::atomic<std::size_t> committed_{0};
-  unsigned long long written_ = 0;  // bytes written to the file so far
+  std::atomic<std::uint64_t> written_{0};  // bytes written to the file so far
+  std::atomic<std::uint64_t> kept_{0};     // of these, the bytes up to the last line end
 };
 
 // Writes one formatted line, such as a table row; it leaves no format remembered.

@@ -92,7 +92,9 @@ bool holds_open(pid_t pid, const fs::path& file) {
   return false;
 }
 
-// Runs `argv` in `dir` with standard input read from `in` and both outputs written to files.
+// Runs `argv` in `dir` with standard input read from `in` and both outputs
+// written to files. With `err` empty, standard output and error are appended
+// to `out`, as `>> out 2>&1` does.
 Outcome run(const std::vector<std::string>& argv, const fs::path& dir, const fs::path& in,
             const fs::path& out, const fs::path& err,
             const std::optional<MidRunSignal>& signal = std::nullopt) {
@@ -100,13 +102,18 @@ Outcome run(const std::vector<std::string>& argv, const fs::path& dir, const fs:
   args.reserve(argv.size() + 1);
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
+  const bool appended = err.empty();
   const char* const paths[] = {in.c_str(), out.c_str(), err.c_str(), dir.c_str()};
   const pid_t pid = fork();
   if (pid == 0) {
     // Only async-signal-safe calls between fork and exec.
-    const int fds[] = {open(paths[0], O_RDONLY | O_CLOEXEC),
-                       open(paths[1], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644),
-                       open(paths[2], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
+    const int out_flags =
+        appended ? O_WRONLY | O_APPEND | O_CLOEXEC : O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
+    const int in_fd = open(paths[0], O_RDONLY | O_CLOEXEC);
+    const int out_fd = open(paths[1], out_flags, 0644);
+    const int err_fd =
+        appended ? out_fd : open(paths[2], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fds[] = {in_fd, out_fd, err_fd};
     for (int fd = 0; fd < 3; ++fd) {
       if (fds[fd] < 0 || dup2(fds[fd], fd) < 0) _exit(127);
     }
@@ -224,6 +231,19 @@ std::vector<std::string> case_names() {
   return names;
 }
 
+// A fresh working directory holding the case's files, after its setup.sh.
+void prepare(const fs::path& source, const fs::path& work) {
+  fs::create_directory(work);
+  if (fs::exists(source / "files")) fs::copy(source / "files", work, fs::copy_options::recursive);
+  if (fs::exists(source / "setup.sh")) {
+    const fs::path log = work.parent_path() / (work.filename().string() + "-setup");
+    const Outcome setup = run({"/bin/sh", (source / "setup.sh").string()}, work, "/dev/null", log,
+                              log.string() + ".err");
+    ASSERT_TRUE(!setup.timed_out && status_text(setup.status) == "0")
+        << "setup.sh failed: " << read_bytes(log.string() + ".err");
+  }
+}
+
 class EndToEnd : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(EndToEnd, Run) {
@@ -240,14 +260,8 @@ TEST_P(EndToEnd, Run) {
   ASSERT_FALSE(temp.path.empty()) << "cannot make a temporary directory";
   // Outputs are captured beside the working directory, so the program never sees them.
   const fs::path work = temp.path / "work";
-  fs::create_directory(work);
-  if (fs::exists(source / "files")) fs::copy(source / "files", work, fs::copy_options::recursive);
-  if (fs::exists(source / "setup.sh")) {
-    const Outcome setup = run({"/bin/sh", (source / "setup.sh").string()}, work, "/dev/null",
-                              temp.path / "setup.out", temp.path / "setup.err");
-    ASSERT_TRUE(!setup.timed_out && status_text(setup.status) == "0")
-        << "setup.sh failed: " << read_bytes(temp.path / "setup.err");
-  }
+  prepare(source, work);
+  if (HasFatalFailure()) return;
 
   const fs::path input = fs::exists(source / "stdin") ? source / "stdin" : "/dev/null";
   const Outcome outcome = run(program_command(), work, input, temp.path / "stdout",
@@ -269,6 +283,29 @@ TEST_P(EndToEnd, Run) {
       EXPECT_FALSE(fs::exists(work / table)) << table << " exists";
     }
   }
+  if (fs::exists(source / "signal")) return;  // the handler writes standard error first
+
+  // Again, as a script logs a run: both outputs appended to one file that
+  // already holds earlier output, which must all be kept, in order.
+  const fs::path again = temp.path / "again";
+  prepare(source, again);
+  if (HasFatalFailure()) return;
+  const std::string earlier = "earlier output\r\nthat the run must keep\n";
+  const fs::path log = temp.path / "log";
+  std::ofstream(log, std::ios::binary) << earlier;
+  const Outcome logged = run(program_command(), again, input, log, {});
+  ASSERT_FALSE(logged.timed_out) << "killed after " << kTimeout.count() << " s";
+  const fs::path expected_log = temp.path / "expected_log";
+  {
+    std::ofstream joined(expected_log, std::ios::binary);
+    joined << earlier;
+    for (const char* stream : {"stdout", "stderr"}) {
+      const fs::path bytes = generated(expected / stream);
+      joined << read_bytes(bytes);
+      if (bytes != expected / stream) fs::remove(bytes);
+    }
+  }
+  expect_same_bytes("stdout and stderr appended to one file", expected_log, log);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),

@@ -46,7 +46,8 @@ TEST(ListLine, WritesLinesOrFailsOnAChannelOpenOnlyForReading) {
     ASSERT_EQ(::pipe(fds), 0);
     IoTrace trace;
     OutChannel out;
-    out.attach(11, "scn_smps.dat", fds[1], writable, false, trace);
+    out.attach(11, "scn_smps.dat", fds[1], writable ? OutFile::table : OutFile::unwritable_table,
+               false, trace);
     std::string diagnostic;
     try {
       write_list(out, {"x", item, "y"});

@@ -71,7 +71,7 @@ TEST_F(OutChannelTest, ConsoleChannelFlushesEachLine) {
   for (const bool each_line : {true, false}) {
     SCOPED_TRACE(each_line);
     OutChannel console;
-    console.attach(6, "", ::dup(fds[1]), true, each_line, trace_);
+    console.attach(6, "", ::dup(fds[1]), OutFile::table, each_line, trace_);
     write_formatted(console, "Scanning");
     char got[16] = {};
     EXPECT_EQ(::read(fds[0], got, sizeof got), each_line ? 10 : -1);
