@@ -7,6 +7,9 @@
 //             point changing every 600 records, and its list file;
 // DIR/smps/   one SMPS export of about 200 MB whose lines hold 5,000 to 20,000
 //             characters, and its list file;
+// DIR/rows/   one SMPS export of about 200 MB with one row per sample, rows of
+//             5,000 to 20,000 characters, and its list file;
+// DIR/wide/   one SMPS export whose header row is 100 MB long, and its list file;
 // DIR/many/   10,000 CCN data files of about 10 KB each, and their list file;
 // DIR/noeol/  a 1 GB data file without any line end, and its list file.
 // Each folder also gets `answer.txt`, the answer to the program's prompt.
@@ -228,6 +231,72 @@ void write_big_smps(const std::string& dir, Random& random) {
   }
 }
 
+// An export with one row per sample: a header row naming the columns (the
+// settings after the start time, then the size bins), then rows of 5,000 to
+// 20,000 characters, written as current software writes them (unpadded
+// dates, 12-hour times).
+void write_rows_smps(const std::string& dir, Random& random) {
+  make_folder(dir);
+  write_answer(dir);
+  {
+    Out list(dir + "/files.lst");
+    list.put("smps_rows.txt\r\n");
+  }
+  Out out(dir + "/smps_rows.txt");
+  out.put("Particle sizer export, one row per sample\r\n");
+  out.put("Classifier\tDMA long column\r\n");
+  out.put("Sample #\tDate\tStart Time\tScan Time (s)\tRetrace Time (s)\tScans Per Sample");
+  constexpr unsigned kBins = 1800;
+  for (unsigned bin = 0; bin < kBins; ++bin) out.print("\t%u.%u", 10 + bin / 10, bin % 10);
+  out.put("\tComment\r\n");
+  std::uint64_t written = 0;
+  for (unsigned sample = 1; written < 200'000'000; ++sample) {
+    const unsigned minute = 9 * 60 + 5 * sample;
+    const unsigned hour = minute / 60 % 24;
+    char start[96];
+    const int n =
+        std::snprintf(start, sizeof start, "%u\t%u/%u/2025\t%u:%02u:00 %s\t300\t4\t1", sample,
+                      2 + sample / 8000, 1 + sample / 300 % 28, hour % 12 == 0 ? 12 : hour % 12,
+                      minute % 60, hour < 12 ? "AM" : "PM");
+    out.put(start, static_cast<std::size_t>(n));
+    const unsigned length = random.between(5'000, 20'000);
+    unsigned used = static_cast<unsigned>(n);
+    while (used + 8 < length) {
+      char value[16];
+      const int m = std::snprintf(value, sizeof value, "\t%u", random.between(0, 999999));
+      out.put(value, static_cast<std::size_t>(m));
+      used += static_cast<unsigned>(m);
+    }
+    out.put("\t\r\n");
+    written += used + 3;
+  }
+}
+
+// An export whose header row is 100 MB long (a column per size bin), with a
+// few short sample rows under it.
+void write_wide_smps(const std::string& dir) {
+  make_folder(dir);
+  write_answer(dir);
+  {
+    Out list(dir + "/files.lst");
+    list.put("smps_wide.txt\r\n");
+  }
+  Out out(dir + "/smps_wide.txt");
+  out.put("Classifier\tDMA long column\r\n");
+  out.put("Sample #\tDate\tStart Time\tScan Time (s)\tRetrace Time (s)\tScans Per Sample");
+  std::uint64_t written = 0;
+  for (unsigned bin = 0; written < 100'000'000; ++bin) {
+    char title[32];
+    const int n = std::snprintf(title, sizeof title, "\tbin %u", bin);
+    out.put(title, static_cast<std::size_t>(n));
+    written += static_cast<std::uint64_t>(n);
+  }
+  out.put("\r\n");
+  for (unsigned sample = 1; sample <= 3; ++sample) {
+    out.print("%u\t2/19/2025\t15:%02u:00\t300\t4\t1\t1.0\t2.0\r\n", sample, 40 + 6 * sample);
+  }
+}
+
 // Record-like text without a single line end: a data file that is one
 // unfinished line.
 void write_no_line_end(const std::string& dir, Random& random) {
@@ -266,8 +335,11 @@ int main(int argc, char** argv) {
   Random many{seed * 4 + 1};
   Random smps{seed * 4 + 2};
   Random noeol{seed * 4 + 3};
+  Random rows{seed * 4 + 4};
   write_big_ccn(dir + "/ccn", ccn);
   write_big_smps(dir + "/smps", smps);
+  write_rows_smps(dir + "/rows", rows);
+  write_wide_smps(dir + "/wide");
   write_many_ccn(dir + "/many", many);
   write_no_line_end(dir + "/noeol", noeol);
   return 0;

@@ -7,7 +7,7 @@
 # SEED, default 20050514) into a temporary folder, times the program and its
 # baselines (`wc -l`, `cat` to /dev/null, the awk peer) round by round, and
 # prints a table of median wall times and peak resident memory, then the
-# ratios, one per line. The inputs take about 2.3 GB and are deleted at the
+# ratios, one per line. The inputs take about 2.6 GB and are deleted at the
 # end (KEEP=1 keeps them). Not part of CI.
 set -euo pipefail
 
@@ -34,10 +34,10 @@ if [ "${KEEP:-0}" = 1 ]; then
 else
   trap 'rm -rf "$tmp"' EXIT
 fi
-need_kb=$((2500 * 1024))
+need_kb=$((2900 * 1024))
 free_kb=$(df -Pk "$tmp" | awk 'NR == 2 { print $4 }')
 if [ "$free_kb" -lt "$need_kb" ]; then
-  echo "run.sh: $tmp has $((free_kb / 1024)) MiB free, the inputs need 2500 MiB" >&2
+  echo "run.sh: $tmp has $((free_kb / 1024)) MiB free, the inputs need 2900 MiB" >&2
   exit 1
 fi
 
@@ -46,7 +46,8 @@ nice "$generate" "$seed" "$tmp/in"
 in=$tmp/in
 mapfile -t many_files < <(tr -d '\r' < "$in/many/files.lst")
 # Read every input once, so each timed run finds it in the page cache.
-cat "$in"/ccn/ccn_big.csv "$in"/smps/smps_big.txt "$in"/noeol/no_line_end.dat > /dev/null
+cat "$in"/ccn/ccn_big.csv "$in"/smps/smps_big.txt "$in"/rows/smps_rows.txt \
+  "$in"/wide/smps_wide.txt "$in"/noeol/no_line_end.dat > /dev/null
 (cd "$in/many" && cat -- "${many_files[@]}" > /dev/null)
 
 # One timed run: wall time from the shell's clock, peak memory and exit status
@@ -68,8 +69,8 @@ timed() {
 }
 
 # The commands, by label: case.command.
-labels=(ccn.vortelin ccn.wc ccn.awk smps.vortelin smps.wc many.vortelin many.cat
-        noeol.vortelin noeol.wc)
+labels=(ccn.vortelin ccn.wc ccn.awk smps.vortelin smps.wc rows.vortelin rows.wc wide.vortelin
+        wide.wc many.vortelin many.cat noeol.vortelin noeol.wc)
 run_label() {
   out=/dev/null
   case $1 in
@@ -79,12 +80,21 @@ run_label() {
       -f "$root/bench/peer/ccn_segments.awk" ccn_big.csv ;;
     smps.vortelin) cd "$in/smps" && timed "$prog" < answer.txt ;;
     smps.wc) cd "$in/smps" && timed wc -l smps_big.txt ;;
+    rows.vortelin) cd "$in/rows" && timed "$prog" < answer.txt ;;
+    rows.wc) cd "$in/rows" && timed wc -l smps_rows.txt ;;
+    wide.vortelin) cd "$in/wide" && timed "$prog" < answer.txt ;;
+    wide.wc) cd "$in/wide" && timed wc -l smps_wide.txt ;;
     many.vortelin) cd "$in/many" && timed "$prog" < answer.txt ;;
     many.cat) cd "$in/many" && timed cat -- "${many_files[@]}" ;;
     noeol.vortelin) cd "$in/noeol" && timed "$prog" < answer.txt ;;
     noeol.wc) cd "$in/noeol" && timed wc -l no_line_end.dat ;;
   esac
 }
+
+# The rows the exports with one row per sample must give.
+declare -A expected_rows=(
+  [rows.vortelin]='"smps_rows.txt" "02/01/25 " "0[0-9]/[0-9][0-9]/25" "09:05:00" "[0-9][0-9]:[0-9][0-9]:00"   1  300.0    4.0'
+  [wide.vortelin]='"smps_wide.txt" "02/19/25 " "02/19/25" "15:46:00" "15:58:00"   1  300.0    4.0')
 
 # The program must do its whole job on every input: the expected end of the
 # run, and for the CCN file the same rows as the awk peer.
@@ -93,6 +103,9 @@ check() {
     noeol.vortelin)
       [ "$status" = signal6 ] && grep -q '^fmt: end of file' "$tmp/stderr" ||
         { echo "run.sh: $1 did not end with the fatal end of file" >&2; exit 1; } ;;
+    rows.vortelin | wide.vortelin)
+      [ "$status" = 0 ] && grep -q "${expected_rows[$1]}" "$in/${1%%.*}/scn_smps.dat" ||
+        { echo "run.sh: $1 did not give its row (status $status)" >&2; exit 1; } ;;
     *.vortelin)
       [ "$status" = 0 ] && grep -q 'STOP Scanning finished' "$tmp/stderr" ||
         { echo "run.sh: $1 failed (status $status)" >&2; cat "$tmp/stderr" >&2; exit 1; } ;;
@@ -126,6 +139,8 @@ describe() {
   case $1 in
     ccn) echo "CCN file, 10M records, $(size "$in/ccn/ccn_big.csv") MB" ;;
     smps) echo "SMPS export, 5k-20k-char lines, $(size "$in/smps/smps_big.txt") MB" ;;
+    rows) echo "SMPS rows per sample, 5k-20k chars, $(size "$in/rows/smps_rows.txt") MB" ;;
+    wide) echo "SMPS export, 100 MB header row" ;;
     many) echo "10,000 CCN files of ~10 KB" ;;
     noeol) echo "1 GiB data file, no line end" ;;
   esac
@@ -143,7 +158,7 @@ echo "(awk peer: $(basename "$awk_peer"); its rows match scn_ccnc.dat: $(($(wc -
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 verdict() { awk -v r="$1" -v g="$2" -v op="$3" 'BEGIN { ok = (op == "<=") ? r <= g : r >= g; print ok ? "met" : "NOT met" }'; }
 max_peak=0
-for label in ccn.vortelin smps.vortelin many.vortelin noeol.vortelin; do
+for label in ccn.vortelin smps.vortelin rows.vortelin wide.vortelin many.vortelin noeol.vortelin; do
   [ "${peak[$label]}" -gt "$max_peak" ] && max_peak=${peak[$label]}
 done
 max_peak_mib=$(awk -v k="$max_peak" 'BEGIN { printf "%.1f", k / 1024 }')
@@ -155,6 +170,10 @@ r=$(ratio "${med[ccn.awk]}" "${med[ccn.vortelin]}")
 echo "ccn awk peer / vortelin: $r (goal >= 10: $(verdict "$r" 10 '>='))"
 r=$(ratio "${med[smps.vortelin]}" "${med[smps.wc]}")
 echo "smps vortelin / wc -l: $r (goal <= 4: $(verdict "$r" 4 '<='))"
+r=$(ratio "${med[rows.vortelin]}" "${med[rows.wc]}")
+echo "rows vortelin / wc -l: $r (goal <= 1.5: $(verdict "$r" 1.5 '<='))"
+r=$(ratio "${med[wide.vortelin]}" "${med[wide.wc]}")
+echo "wide vortelin / wc -l: $r (no goal: memory is the point)"
 r=$(ratio "${med[many.vortelin]}" "${med[many.cat]}")
 echo "many vortelin / cat: $r (goal <= 3: $(verdict "$r" 3 '<='))"
 r=$(ratio "${med[noeol.vortelin]}" "${med[noeol.wc]}")

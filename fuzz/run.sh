@@ -17,6 +17,8 @@ flags=""
 # The whole run points standard error at a file while the program runs; the
 # fuzzer's own messages then go to a copy of the real one.
 [ "$target" = whole_run ] && flags="-close_fd_mask=2"
+# The words of an export help the targets that read whole exports.
+case $target in smps_scanner | whole_run) flags="$flags -dict=$root/fuzz/export.dict" ;; esac
 cd "$build"
 exec nice -n 10 "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 \
   -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 \

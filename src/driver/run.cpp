@@ -23,6 +23,9 @@ constexpr std::string_view kSmpsMark = "DMA";
 
 enum class FileKind { smps, ccn, unreadable };
 
+// A CCN file needs its six header lines and one record.
+constexpr std::size_t kShortestCcnFile = 7;
+
 // The console is flushed before the answer is awaited and before anything goes
 // to standard error, so the two streams appear in the order they were written.
 void stop(Run& run, std::string_view message) {
@@ -35,22 +38,27 @@ bool blank_indent(const FixedField<kNameLength>& entry) {
   return std::all_of(indent.begin(), indent.end(), [](char c) { return c == ' '; });
 }
 
-// Reads the first ten records, each cut to 64 characters, and looks for the
-// particle-sizer mark in them. The one error path: a tenth line without a line
-// end that fills its field.
+// Reads the file's first complete lines, up to ten, each cut to 64 characters,
+// and looks for the particle-sizer mark in them. A line without a line end is
+// not complete: it may be a record still being written. A tenth line without a
+// line end that fills its field takes the error path. A CCN file too short to
+// hold a record is not read further.
 FileKind classify(InChannel& data) {
   RawRecord record;
   bool smps = false;
-  for (std::size_t i = 1; i <= kHeaderRecords; ++i) {
-    const Outcome outcome = read_record(data, kNameLength, Handling::error_only, record);
-    if (outcome == Outcome::error) {
-      // The header read carries on into the next field, which finds nothing.
-      if (i < kHeaderRecords) fail_at_end(data, "fmt");
-      return FileKind::unreadable;
+  std::size_t complete = 0;
+  while (complete < kHeaderRecords) {
+    if (read_record(data, kNameLength, Handling::end_of_file, record) != Outcome::record) {
+      if (complete == kHeaderRecords - 1 && record.text.size() >= kNameLength) {
+        return FileKind::unreadable;
+      }
+      break;
     }
+    ++complete;
     if (record.text.find(kSmpsMark) != std::string_view::npos) smps = true;
   }
-  return smps ? FileKind::smps : FileKind::ccn;
+  if (smps) return FileKind::smps;
+  return complete < kShortestCcnFile ? FileKind::unreadable : FileKind::ccn;
 }
 
 // One list entry: open, classify, rewind and hand the file to its scanner.

@@ -50,6 +50,8 @@ void scan_ccn(InChannel& data, std::string_view file, ScanState& state, OutChann
 
   const std::string_view first = next_record(data, record);
   state.strtim.assign(text_at(first, 0, kTimeLength));
+  // A file of one record (a start-up file) gives a segment that ends where it starts.
+  state.endtim = state.strtim;
   read_record_values(text_from(first, kValuesColumn), state.ssat, state.dummy, state.delt);
   // A null on the next record repeats this record's values.
   state.css = state.ssat;

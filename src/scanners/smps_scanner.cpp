@@ -1,8 +1,10 @@
 #include "scanners/smps_scanner.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "scanners/export_record.hpp"
 #include "scanners/field_text.hpp"
 #include "scanners/first_and_last.hpp"
 #include "tables/summary_tables.hpp"
@@ -13,16 +15,27 @@ namespace vortelin {
 
 namespace {
 
-constexpr std::string_view kDateKey = "Date";
-constexpr std::string_view kTimeKey = "Start Time";
+// The keys of the scan settings block: a record holding the first uses it.
 constexpr std::string_view kScanUpKey = "Scan Up Time(s)";
-// The labels in front of the retrace time and of the scans per sample.
+constexpr std::string_view kScanTimeKey = "Scan Time (s)";
+// The labels in front of the retrace time and of the scans per sample. After
+// the newer key the retrace label may be the newer, longer one.
 constexpr std::size_t kRetraceLabel = 15;
+constexpr std::string_view kNewerRetraceLabel = "Retrace Time (s)";
 constexpr std::size_t kScansLabel = 16;
+
+constexpr std::size_t kDateKeyLength = 4;
+constexpr std::size_t kTimeKeyLength = 10;
 
 void read_one(std::string_view text, ValueTarget target) {
   const std::array<ValueTarget, 1> items{target};
-  read_values(after_label_comma(text), items);
+  read_values(text, items);
+}
+
+// A settings cell of a sample row: empty or blank cells and absent columns
+// leave the value as it is.
+void read_cell(const CellValue& cell, ValueTarget target) {
+  if (cell.present && !cell.blanks_only) read_one(cell.text, target);
 }
 
 // A record of the scan settings block, which must be there.
@@ -31,14 +44,55 @@ std::string_view next_setting(InChannel& data, RawRecord& record) {
   return record.text;
 }
 
+// The first and last date or time of a labelled record: whole values when the
+// field holds one after the key, otherwise the characters the stripping rule gives.
 template <std::size_t N1, std::size_t N2>
-void take_first_and_last(const RawRecord& record, std::size_t key_at, std::size_t key_length,
+void take_first_and_last(const RawRecord& record, const KeyedValues& values, std::size_t key_length,
                          std::string_view starts, FixedField<N1>& first, FixedField<N2>& last) {
-  const FirstAndLast values =
-      first_and_last(record.text, key_at + key_length, record.tail, record.cut, starts);
-  if (!values.found) return;
-  first.assign(values.first);
-  last.assign(values.last);
+  if (values.key_at == std::string_view::npos) return;
+  if (values.first) {
+    first.assign(values.first->view());
+    if (values.rest->found()) last.assign(values.rest->last().view());
+    return;
+  }
+  const FirstAndLast stripped =
+      first_and_last(record.text, values.key_at + key_length, record.tail, record.cut, starts);
+  if (!stripped.found) return;
+  first.assign(stripped.first);
+  last.assign(stripped.last);
+}
+
+// The scan settings block: the key's record and the three records below it.
+void read_settings(InChannel& data, RawRecord& record, ScanState& state) {
+  std::size_t key_at = record.text.find(kScanUpKey);
+  std::string_view key = kScanUpKey;
+  if (key_at == std::string_view::npos) {
+    key_at = record.text.find(kScanTimeKey);
+    key = kScanTimeKey;
+  }
+  if (key_at == std::string_view::npos) return;
+  read_one(after_label_comma(text_from(record.text, key_at + key.size())), &state.scnuptim);
+  const std::string_view retrace = next_setting(data, record);
+  const bool newer_label = key == kScanTimeKey && retrace.starts_with(kNewerRetraceLabel);
+  read_one(after_label_comma(
+               text_from(retrace, newer_label ? kNewerRetraceLabel.size() : kRetraceLabel)),
+           &state.rtractim);
+  next_setting(data, record);
+  read_one(after_label_comma(text_from(next_setting(data, record), kScansLabel)), &state.scnpsmp);
+}
+
+// A sample row: the file's first sets the first date and time and the scan
+// settings; every one sets the last date and time.
+void take_sample(const SampleCells& cells, bool first_row, ScanState& state) {
+  if (first_row) {
+    if (cells.date()) state.strdat.assign(cells.date()->view());
+    if (cells.time()) state.strtim.assign(cells.time()->view());
+    read_cell(cells.scan_up(), &state.scnuptim);
+    read_cell(cells.retrace(), &state.rtractim);
+    read_cell(cells.scans(), &state.scnpsmp);
+  }
+  if (cells.date()) state.enddat.assign(cells.date()->view());
+  if (cells.time()) state.endtim.assign(cells.time()->view());
 }
 
 }  // namespace
@@ -52,24 +106,34 @@ std::string_view after_label_comma(std::string_view text) {
 
 void scan_smps(InChannel& data, std::string_view file, ScanState& state, OutChannel& table) {
   RawRecord record;
-  while (read_record(data, kMaxFieldLength, Handling::end_of_file, record) == Outcome::record) {
-    // All three keys are looked up before the settings block reads further records.
-    const std::size_t date_at = record.text.find(kDateKey);
-    const std::size_t time_at = record.text.find(kTimeKey);
-    const std::size_t scan_up_at = record.text.find(kScanUpKey);
-    if (date_at != std::string_view::npos) {
-      take_first_and_last(record, date_at, kDateKey.size(), kDateStarts, state.strdat,
-                          state.enddat);
+  ExportRecord pass;
+  const LineSink sink = pass.sink();
+  std::optional<TableLayout> samples;  // the table the next rows may belong to
+  bool first_row = true;
+  for (;;) {
+    pass.begin(samples, first_row);
+    if (read_record(data, kMaxFieldLength, Handling::end_of_file, record, &sink) !=
+        Outcome::record) {
+      break;
     }
-    if (time_at != std::string_view::npos) {
-      take_first_and_last(record, time_at, kTimeKey.size(), kTimeStarts, state.strtim,
-                          state.endtim);
-    }
-    if (scan_up_at != std::string_view::npos) {
-      read_one(text_from(record.text, scan_up_at + kScanUpKey.size()), &state.scnuptim);
-      read_one(text_from(next_setting(data, record), kRetraceLabel), &state.rtractim);
-      next_setting(data, record);
-      read_one(text_from(next_setting(data, record), kScansLabel), &state.scnpsmp);
+    if (record.whole) pass.feed(record.line);
+    pass.end();
+    switch (pass.kind()) {
+      case ExportRecord::Kind::sample_row:
+        take_sample(pass.cells(), first_row, state);
+        first_row = false;
+        break;
+      case ExportRecord::Kind::table_header:
+        samples = pass.layout();
+        break;
+      case ExportRecord::Kind::labelled:
+        samples.reset();
+        take_first_and_last(record, pass.dates(), kDateKeyLength, kDateStarts, state.strdat,
+                            state.enddat);
+        take_first_and_last(record, pass.times(), kTimeKeyLength, kTimeStarts, state.strtim,
+                            state.endtim);
+        read_settings(data, record, state);
+        break;
     }
   }
   std::string row;

@@ -35,14 +35,15 @@ void fail_at_end(InChannel& channel, std::string_view context) {
 }
 
 Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling handling,
-                              RawRecord& record) {
+                              RawRecord& record, const LineSink* sink) {
   IoTrace& trace = *channel.trace;
+  record = RawRecord{};
   if (channel.met_end) {
     trace = kFailedRead;
     if (handling == Handling::end_of_file) return Outcome::end_of_file;
     fail_at_end(channel, "read start");
   }
-  const Fetch fetched = channel.reader.next(limit, record);
+  const Fetch fetched = channel.reader.next(limit, record, sink);
   if (fetched == Fetch::failed) {
     trace = kFailedRead;
     throw FatalCondition("read", std::strerror(channel.reader.error()),

@@ -37,7 +37,7 @@ inline constexpr IoTrace kCompletedRead{{}, false, false};
 
 // read_record whenever the line is not already whole in the buffer.
 Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling handling,
-                              RawRecord& record);
+                              RawRecord& record, const LineSink* sink);
 
 // Reads the next record, cut to `limit` bytes. With end-of-file handling any end
 // of file gives Outcome::end_of_file. Otherwise an end of file met before the
@@ -45,16 +45,18 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
 // unterminated last line, it is Outcome::error with error handling, and the
 // record is used without handling. A read after an end of file was met is the
 // fatal "read start" condition without end-of-file handling. A failing read is
-// always fatal ("read" with the system's error text).
+// always fatal ("read" with the system's error text). With end-of-file
+// handling, an unterminated last line is left in `record` (empty when none).
+// A line too long to be held whole goes to `sink` (see RecordReader::next).
 // The common case, a whole line already buffered, is inline: it runs once per
 // record of every file.
 inline Outcome read_record(InChannel& channel, std::size_t limit, Handling handling,
-                           RawRecord& record) {
+                           RawRecord& record, const LineSink* sink = nullptr) {
   if (!channel.met_end && channel.reader.next_buffered(limit, record)) {
     *channel.trace = kCompletedRead;
     return Outcome::record;
   }
-  return read_record_refilling(channel, limit, handling, record);
+  return read_record_refilling(channel, limit, handling, record, sink);
 }
 
 // The fatal end-of-file condition of a read on `channel`, with `context`.

@@ -47,7 +47,7 @@ Fetch RecordReader::fill() {
   }
 }
 
-Fetch RecordReader::next(std::size_t limit, RawRecord& record) {
+Fetch RecordReader::next(std::size_t limit, RawRecord& record, const LineSink* sink) {
   for (;;) {
     if (next_buffered(limit, record)) return Fetch::record;
     const std::size_t pending = end_ - begin_;
@@ -57,14 +57,14 @@ Fetch RecordReader::next(std::size_t limit, RawRecord& record) {
       begin_ = end_;
       return Fetch::record;
     }
-    if (begin_ == 0 && end_ == buffer_.size()) return finish_long_line(limit, record);
+    if (begin_ == 0 && end_ == buffer_.size()) return finish_long_line(limit, record, sink);
     if (fill() == Fetch::failed) return Fetch::failed;
   }
 }
 
 // The buffer is full of one line with no end in sight: keep its head, track
-// its tail, and skip the rest block by block.
-Fetch RecordReader::finish_long_line(std::size_t limit, RawRecord& record) {
+// its tail, hand it to `sink`, and skip the rest block by block.
+Fetch RecordReader::finish_long_line(std::size_t limit, RawRecord& record, const LineSink* sink) {
   std::copy_n(buffer_.data(), limit, head_.data());
   TailTracker tracker;
   bool held_cr = false;  // a CR at a block's end may belong to the line end
@@ -74,6 +74,7 @@ Fetch RecordReader::finish_long_line(std::size_t limit, RawRecord& record) {
     held_cr = piece.back() == '\r';
     if (held_cr) piece.remove_suffix(1);
     tracker.feed(piece);
+    if (sink != nullptr) sink->feed(sink->context, piece);
   };
   feed({buffer_.data(), end_});
   bool terminated = false;
@@ -92,8 +93,13 @@ Fetch RecordReader::finish_long_line(std::size_t limit, RawRecord& record) {
     }
     feed({buffer_.data(), end_});
   }
-  if (held_cr && !terminated) tracker.feed("\r");  // no line end follows: the CR is content
+  if (held_cr && !terminated) {  // no line end follows: the CR is content
+    tracker.feed("\r");
+    if (sink != nullptr) sink->feed(sink->context, "\r");
+  }
   record.text = {head_.data(), limit};
+  record.line = {};
+  record.whole = false;
   record.cut = true;
   record.terminated = terminated;
   record.tail = tracker.tail();

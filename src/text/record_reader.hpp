@@ -18,9 +18,19 @@ inline constexpr std::size_t kMaxFieldLength = 3000;
 
 struct RawRecord {
   std::string_view text;    // the first min(length, limit) bytes; valid until the next read
+  std::string_view line;    // the whole line, when `whole`; valid until the next read
+  bool whole = true;        // false for a line longer than the buffer (see LineSink)
   bool cut = false;         // the record is longer than the limit
   bool terminated = false;  // ended by a line end; false for a last line without one
   RecordTail tail;          // the record's end, filled when `cut`
+};
+
+// Receives a line too long for the reader's buffer, piece by piece and in
+// order, as the reader passes over it: such a line is never held whole. The
+// first piece holds at least the line's first kMaxFieldLength bytes.
+struct LineSink {
+  void (*feed)(void* context, std::string_view piece) = nullptr;
+  void* context = nullptr;
 };
 
 enum class Fetch { record, end, failed };
@@ -31,9 +41,10 @@ class RecordReader {
   RecordReader(int fd, std::span<char> buffer) : fd_(fd), buffer_(buffer) {}
 
   // The next record, cut to `limit` (<= kMaxFieldLength) bytes. A line feed ends
-  // a record and a CR directly before it belongs to the line end. `failed`
-  // leaves the system's error number in error().
-  Fetch next(std::size_t limit, RawRecord& record);
+  // a record and a CR directly before it belongs to the line end. A line longer
+  // than the buffer goes to `sink`, when given. `failed` leaves the system's
+  // error number in error().
+  Fetch next(std::size_t limit, RawRecord& record, const LineSink* sink = nullptr);
   int error() const { return error_; }
 
   // The common case of next(), inline: the next record when its whole line,
@@ -58,9 +69,11 @@ class RecordReader {
 
  private:
   Fetch fill();
-  Fetch finish_long_line(std::size_t limit, RawRecord& record);
+  Fetch finish_long_line(std::size_t limit, RawRecord& record, const LineSink* sink);
   static void take(std::string_view line, bool terminated, std::size_t limit, RawRecord& record) {
     if (terminated && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    record.line = line;
+    record.whole = true;
     record.cut = line.size() > limit;
     record.terminated = terminated;
     record.text = line.substr(0, limit);
