@@ -96,6 +96,18 @@ void write_answer(const std::string& dir) {
   answer.put("files.lst\r\n", 11);
 }
 
+// The folder of an input of one data file: the answer, the list naming the
+// file, and the file itself, opened for writing.
+Out single_file_input(const std::string& dir, const std::string& name) {
+  make_folder(dir);
+  write_answer(dir);
+  {
+    Out list(dir + "/files.lst");
+    list.put(name + "\r\n");
+  }
+  return Out(dir + "/" + name);
+}
+
 constexpr double kSetPoints[] = {0.1, 0.2, 0.4, 0.6, 0.8, 1.0};
 constexpr std::uint64_t kRecordsPerSetPoint = 600;
 
@@ -130,13 +142,7 @@ void write_ccn_record(Out& out, std::uint64_t index, Random& random) {
 }
 
 void write_big_ccn(const std::string& dir, Random& random) {
-  make_folder(dir);
-  write_answer(dir);
-  {
-    Out list(dir + "/files.lst");
-    list.put("ccn_big.csv\r\n", 13);
-  }
-  Out out(dir + "/ccn_big.csv");
+  Out out = single_file_input(dir, "ccn_big.csv");
   write_ccn_header(out, 1);
   for (std::uint64_t i = 0; i < 10'000'000; ++i) write_ccn_record(out, i, random);
 }
@@ -159,6 +165,18 @@ void write_many_ccn(const std::string& dir, Random& random) {
   }
 }
 
+// Tab-separated counts after the `used` characters of a line, up to within 8
+// characters of `length`; returns the characters used then.
+unsigned put_counts(Out& out, unsigned used, unsigned length, Random& random) {
+  while (used + 8 < length) {
+    char value[16];
+    const int m = std::snprintf(value, sizeof value, "\t%u", random.between(0, 999999));
+    out.put(value, static_cast<std::size_t>(m));
+    used += static_cast<unsigned>(m);
+  }
+  return used;
+}
+
 // A labelled line of `count` tab-separated copies of `value`.
 void write_settings_line(Out& out, const char* label, const char* value, unsigned count) {
   out.put(label, std::char_traits<char>::length(label));
@@ -174,13 +192,7 @@ void write_settings_line(Out& out, const char* label, const char* value, unsigne
 // the size-bin lines a counted value per sample and a random number of extra
 // columns, so every line is 5,000 to 20,000 characters long.
 void write_big_smps(const std::string& dir, Random& random) {
-  make_folder(dir);
-  write_answer(dir);
-  {
-    Out list(dir + "/files.lst");
-    list.put("smps_big.txt\r\n", 14);
-  }
-  Out out(dir + "/smps_big.txt");
+  Out out = single_file_input(dir, "smps_big.txt");
   constexpr unsigned kSamples = 1200;
   out.put("Particle sizer export, text format\r\n");
   out.put("Sample File\tsmps_big.raw\r\n");
@@ -216,12 +228,7 @@ void write_big_smps(const std::string& dir, Random& random) {
     const int n = std::snprintf(start, sizeof start, "%u.%u", 10 + bin / 10, bin % 10);
     out.put(start, static_cast<std::size_t>(n));
     unsigned used = static_cast<unsigned>(n);
-    while (used + 8 < length) {
-      char value[16];
-      const int m = std::snprintf(value, sizeof value, "\t%u", random.between(0, 999999));
-      out.put(value, static_cast<std::size_t>(m));
-      used += static_cast<unsigned>(m);
-    }
+    used = put_counts(out, used, length, random);
     while (used < length) {
       out.put("\t", 1);
       ++used;
@@ -236,13 +243,7 @@ void write_big_smps(const std::string& dir, Random& random) {
 // 20,000 characters, written as current software writes them (unpadded
 // dates, 12-hour times).
 void write_rows_smps(const std::string& dir, Random& random) {
-  make_folder(dir);
-  write_answer(dir);
-  {
-    Out list(dir + "/files.lst");
-    list.put("smps_rows.txt\r\n");
-  }
-  Out out(dir + "/smps_rows.txt");
+  Out out = single_file_input(dir, "smps_rows.txt");
   out.put("Particle sizer export, one row per sample\r\n");
   out.put("Classifier\tDMA long column\r\n");
   out.put("Sample #\tDate\tStart Time\tScan Time (s)\tRetrace Time (s)\tScans Per Sample");
@@ -261,12 +262,7 @@ void write_rows_smps(const std::string& dir, Random& random) {
     out.put(start, static_cast<std::size_t>(n));
     const unsigned length = random.between(5'000, 20'000);
     unsigned used = static_cast<unsigned>(n);
-    while (used + 8 < length) {
-      char value[16];
-      const int m = std::snprintf(value, sizeof value, "\t%u", random.between(0, 999999));
-      out.put(value, static_cast<std::size_t>(m));
-      used += static_cast<unsigned>(m);
-    }
+    used = put_counts(out, used, length, random);
     out.put("\t\r\n");
     written += used + 3;
   }
@@ -275,13 +271,7 @@ void write_rows_smps(const std::string& dir, Random& random) {
 // An export whose header row is 100 MB long (a column per size bin), with a
 // few short sample rows under it.
 void write_wide_smps(const std::string& dir) {
-  make_folder(dir);
-  write_answer(dir);
-  {
-    Out list(dir + "/files.lst");
-    list.put("smps_wide.txt\r\n");
-  }
-  Out out(dir + "/smps_wide.txt");
+  Out out = single_file_input(dir, "smps_wide.txt");
   out.put("Classifier\tDMA long column\r\n");
   out.put("Sample #\tDate\tStart Time\tScan Time (s)\tRetrace Time (s)\tScans Per Sample");
   std::uint64_t written = 0;
@@ -300,13 +290,7 @@ void write_wide_smps(const std::string& dir) {
 // Record-like text without a single line end: a data file that is one
 // unfinished line.
 void write_no_line_end(const std::string& dir, Random& random) {
-  make_folder(dir);
-  write_answer(dir);
-  {
-    Out list(dir + "/files.lst");
-    list.put("no_line_end.dat\r\n", 17);
-  }
-  Out out(dir + "/no_line_end.dat");
+  Out out = single_file_input(dir, "no_line_end.dat");
   constexpr std::uint64_t kSize = std::uint64_t{1} << 30;
   std::uint64_t written = 0;
   while (written < kSize) {
