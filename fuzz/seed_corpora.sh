@@ -10,11 +10,16 @@ cases=$1
 out=$2
 mkdir -p "$out/value_reader" "$out/record_reader" "$out/smps_scanner" "$out/ccn_scanner" \
   "$out/whole_run"
-# Seeds longer than the fuzzers' -max_len would only be cut: the 1 GB case
-# gives its first bytes.
+# Seeds longer than the fuzzers' -max_len would only be cut. A case's file may
+# be huge (the 1 GB case, a line with no end), so every file is cut with
+# head -c before it is split into lines, and the shell reads only lines that
+# cut has shortened: it reads a line one byte at a time.
 max_seed=65536
+max_lines_bytes=8388608
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+head="$scratch/.head"
+lines="$scratch/.lines"
 
 for case_dir in "$cases"/*/; do
   name=$(basename "$case_dir")
@@ -31,20 +36,21 @@ for case_dir in "$cases"/*/; do
     printf '\n@@\n%s/' "${entry#./}" >> "$seed"
   done
   (cd "$work" && find . -mindepth 1 -maxdepth 1 -type f) | while IFS= read -r entry; do
-    file="$work/${entry#./}"
+    head -c "$max_seed" "$work/${entry#./}" > "$head"
     printf '\n@@\n%s\n' "${entry#./}" >> "$seed"
-    head -c "$max_seed" "$file" >> "$seed"
+    cat "$head" >> "$seed"
     base="${name}_$(printf '%s' "${entry#./}" | tr -c 'A-Za-z0-9._-' '_')"
-    if head -n 10 "$file" | cut -c 1-64 | grep -q DMA; then
-      { printf '\000'; head -c "$max_seed" "$file"; } > "$out/smps_scanner/$base"
+    head -c "$max_lines_bytes" "$work/${entry#./}" | head -n 40 | cut -c 1-300 > "$lines"
+    if head -n 10 "$lines" | cut -c 1-64 | grep -q DMA; then
+      { printf '\000'; cat "$head"; } > "$out/smps_scanner/$base"
     else
-      { printf '\000'; head -c "$max_seed" "$file"; } > "$out/ccn_scanner/$base"
+      { printf '\000'; cat "$head"; } > "$out/ccn_scanner/$base"
     fi
-    { printf '\001\020\100'; head -c "$max_seed" "$file"; } > "$out/record_reader/$base"
+    { printf '\001\020\100'; cat "$head"; } > "$out/record_reader/$base"
     i=0
-    head -n 40 "$file" | while IFS= read -r line; do
+    cut -c 9- "$lines" | while IFS= read -r line; do
       i=$((i + 1))
-      { printf '\003\000'; printf '%s' "$line" | cut -c 9-300; } > "$out/value_reader/${base}_$i"
+      printf '\003\000%s\n' "$line" > "$out/value_reader/${base}_$i"
     done
   done
 done
