@@ -23,4 +23,13 @@ std::string file_bytes(int fd);
 // Takes the next byte of `data` as a small number (0 when none is left).
 unsigned take_byte(std::string_view& data);
 
+// Whether `name` is one of `names`, such as the fatal conditions a run may end with.
+template <typename Names>
+bool one_of(std::string_view name, const Names& names) {
+  for (const std::string_view known : names) {
+    if (name == known) return true;
+  }
+  return false;
+}
+
 }  // namespace vortelin::fuzz

@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool last_open = !lines.empty() && !lines.back().terminated && !last_line_counts;
   const std::size_t records = lines.size() - (last_open ? 1 : 0);
   require(seen == records, "records were lost");
-  require(read_condition(channel, limit, Handling::none) == "read start",
+  require(read_condition(channel, limit, Handling::none) == vortelin::kReadStart,
           "a read after the end did not fail with read start");
 
   // Second pass, after a rewind, with the chosen handling.
@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       require(read_record(channel, limit, handling, record) == Outcome::end_of_file,
               "an open last line was not the end");
     } else if (!filled) {
-      require(read_condition(channel, limit, handling) == "fmt", "a short open last line");
+      require(read_condition(channel, limit, handling) == vortelin::kFmt, "a short open last line");
     } else if (handling == Handling::error_only) {
       require(read_record(channel, limit, handling, record) == Outcome::error,
               "a filled open last line with error handling");
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(read_record(channel, limit, handling, record) == Outcome::end_of_file,
             "the end was not met");
   } else {
-    require(read_condition(channel, limit, handling) == "fmt", "the end was not fmt");
+    require(read_condition(channel, limit, handling) == vortelin::kFmt, "the end was not fmt");
   }
   close(channel);
   return 0;

@@ -1,7 +1,9 @@
-// Runs one scanner over file contents held in memory, through a read buffer of
-// a chosen size, and returns what it wrote and how it ended.
+// Runs one scanner over file contents held in memory and returns what it wrote
+// and how it ended, after checking that this does not depend on how the file
+// is buffered.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,9 +21,8 @@ struct ScanResult {
   bool data_closed = false;
 };
 
-ScanResult run_scanner(Scanner scan, std::string_view contents, std::size_t buffer_size);
-
-// The fatal conditions a scanner may end with.
-bool scanner_condition(std::string_view context);
+// The fuzz input's first byte chooses a small read buffer, the rest is the
+// file; the scan must give the same through the program's own buffer size.
+ScanResult scan_input(Scanner scan, const std::uint8_t* data, std::size_t size);
 
 }  // namespace vortelin::fuzz

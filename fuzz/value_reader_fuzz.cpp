@@ -24,10 +24,12 @@ constexpr std::int32_t kUnsetInt = 0x5a5a5a5a;
 
 bool known_condition(const vortelin::FatalCondition& c) {
   const std::string_view incomprehensible = vortelin::kIncomprehensible;
-  if (c.context() == "list in") return c.message() == vortelin::kEndOfFile;
-  if (c.context() == "invalid integer") return c.message() == vortelin::kUnexpectedCharacter;
-  return (c.context() == "invalid number" || c.context() == "bad repetition count" ||
-          c.context() == "exponent field") &&
+  if (c.context() == vortelin::kListIn) return c.message() == vortelin::kEndOfFile;
+  if (c.context() == vortelin::kInvalidInteger) {
+    return c.message() == vortelin::kUnexpectedCharacter;
+  }
+  return (c.context() == vortelin::kInvalidNumber || c.context() == vortelin::kBadRepetition ||
+          c.context() == vortelin::kExponentField) &&
          c.message() == incomprehensible;
 }
 
@@ -123,9 +125,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(condition.state() == vortelin::kInternalState, "a state other than internal I/O");
     const vortelin::IoTrace trace = condition.trace();
     require(trace.format.empty() && !trace.writing && trace.internal, "a wrong activity line");
-    require(
-        text.find_first_not_of(" \t") != std::string_view::npos || condition.context() == "list in",
-        "blank text gives another condition than end of file");
+    require(text.find_first_not_of(" \t") != std::string_view::npos ||
+                condition.context() == vortelin::kListIn,
+            "blank text gives another condition than end of file");
     return 0;
   }
   require(text.find_first_not_of(" \t") != std::string_view::npos, "blank text filled items");

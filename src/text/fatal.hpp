@@ -3,6 +3,7 @@
 // entry point writes the diagnostic, closes every file and aborts.
 #pragma once
 
+#include <array>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -19,6 +20,29 @@ struct IoTrace {
 // Formats remembered by the statements that leave one behind.
 inline constexpr std::string_view kRecordFormat = "(a)";
 inline constexpr std::string_view kListFormat = "list io";
+
+// The contexts of the conditions, the first word of the diagnostic.
+// Reading a record:
+inline constexpr std::string_view kFmt = "fmt";               // end of file while filling a field
+inline constexpr std::string_view kReadStart = "read start";  // a read after an end of file
+inline constexpr std::string_view kRead = "read";             // the system failed a read
+// Reading a value from a record's text:
+inline constexpr std::string_view kListIn = "list in";  // the text ended before the items were read
+inline constexpr std::string_view kInvalidNumber = "invalid number";
+inline constexpr std::string_view kBadRepetition = "bad repetition count";
+inline constexpr std::string_view kExponentField = "exponent field";
+inline constexpr std::string_view kInvalidInteger = "invalid integer";
+// Files:
+inline constexpr std::string_view kRewind = "rewind";  // a data file that cannot be repositioned
+inline constexpr std::string_view kOpen = "open";      // a table that cannot be created
+inline constexpr std::string_view kListOutputStart = "list output start";  // an unwritable table
+inline constexpr std::string_view kWrite = "write";      // the system failed a write
+inline constexpr std::string_view kEndfile = "endfile";  // a table that cannot be cut to length
+
+// What reading the contents of a data file can end with (a regular file that
+// reads without error): end of file on a record read, or a value read that fails.
+inline constexpr std::array kContentContexts = {
+    kFmt, kReadStart, kListIn, kInvalidNumber, kBadRepetition, kExponentField, kInvalidInteger};
 
 // Message texts of the conditions.
 inline constexpr std::string_view kEndOfFile = "end of file";

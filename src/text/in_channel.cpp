@@ -41,12 +41,12 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
   if (channel.met_end) {
     trace = kFailedRead;
     if (handling == Handling::end_of_file) return Outcome::end_of_file;
-    fail_at_end(channel, "read start");
+    fail_at_end(channel, kReadStart);
   }
   const Fetch fetched = channel.reader.next(limit, record, sink);
   if (fetched == Fetch::failed) {
     trace = kFailedRead;
-    throw FatalCondition("read", std::strerror(channel.reader.error()),
+    throw FatalCondition(std::string(kRead), std::strerror(channel.reader.error()),
                          unit_state(channel.unit, channel.name), kFailedRead);
   }
   if (fetched == Fetch::end) {
@@ -55,7 +55,7 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
       trace = kFailedRead;
       return Outcome::end_of_file;
     }
-    fail_at_end(channel, "fmt");
+    fail_at_end(channel, kFmt);
   }
   if (record.terminated || channel.last_line_counts) {
     trace = kCompletedRead;
@@ -66,7 +66,7 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
   trace = kFailedRead;
   const bool filled = record.text.size() >= limit;
   if (handling == Handling::end_of_file) return Outcome::end_of_file;
-  if (!filled) fail_at_end(channel, "fmt");
+  if (!filled) fail_at_end(channel, kFmt);
   if (handling == Handling::error_only) return Outcome::error;
   trace = kCompletedRead;
   return Outcome::record;
@@ -77,7 +77,7 @@ void rewind(InChannel& channel) {
   const bool replay = reader.holds_start();
   // Replaying the buffer still needs a seekable file, as a real rewind would.
   if (!reposition(channel.fd, !replay)) {
-    throw FatalCondition("rewind", std::string(kCannotBackspace),
+    throw FatalCondition(std::string(kRewind), std::string(kCannotBackspace),
                          unit_state(channel.unit, channel.name), *channel.trace);
   }
   if (replay) {

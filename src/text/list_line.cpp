@@ -27,7 +27,7 @@ void write_list(OutChannel& out, std::initializer_list<std::string_view> items) 
   IoTrace& trace = out.trace();
   trace = kListWrite;
   if (!out.writable()) {
-    throw FatalCondition("list output start", std::string(kCannotWrite),
+    throw FatalCondition(std::string(kListOutputStart), std::string(kCannotWrite),
                          unit_state(out.unit(), out.name()), kListWrite);
   }
   for (const std::string& line : list_lines(items)) out.write_line(line);

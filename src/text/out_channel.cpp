@@ -67,7 +67,8 @@ void OutChannel::write_out() {
       IoTrace trace = *trace_;
       trace.writing = true;
       trace.internal = false;
-      throw FatalCondition("write", std::strerror(error), unit_state(unit_, name_), trace);
+      throw FatalCondition(std::string(kWrite), std::strerror(error), unit_state(unit_, name_),
+                           trace);
     }
     const std::string_view went{data, static_cast<std::size_t>(put)};
     data += put;
@@ -90,8 +91,8 @@ void OutChannel::close() {
   flush();
   std::uint64_t size = 0;
   if (owned() && regular_file_size(fd_, size) && size != written() && !cut_file(fd_, written())) {
-    throw FatalCondition("endfile", std::string(kTruncationFailed), unit_state(unit_, name_),
-                         *trace_);
+    throw FatalCondition(std::string(kEndfile), std::string(kTruncationFailed),
+                         unit_state(unit_, name_), *trace_);
   }
   close_quietly();
 }
@@ -129,7 +130,7 @@ void open_table(OutChannel& table, int unit, const std::string& name, IoTrace& t
     table.attach(unit, name, read_fd, OutFile::unwritable_table, false, trace);
     return;
   }
-  throw FatalCondition("open", std::strerror(error), unit_state(unit, name), trace);
+  throw FatalCondition(std::string(kOpen), std::strerror(error), unit_state(unit, name), trace);
 }
 
 }  // namespace vortelin

@@ -10,10 +10,11 @@
 namespace vortelin {
 
 struct RecordTail {
-  std::uint64_t content_end =
-      0;  // 1-based position of the last byte that is neither blank nor NUL; 0 when none
-  std::array<char, 8> bytes{};  // the bytes just before and at content_end
-  std::size_t length = 0;       // how many of `bytes` are held: min(8, content_end)
+  // The record's length less its trailing blanks and NULs (0 when it holds
+  // nothing else): the offset just past its last content byte.
+  std::uint64_t content_end = 0;
+  std::array<char, 8> bytes{};  // the last `length` bytes before content_end
+  std::size_t length = 0;       // min(8, content_end)
 
   std::string_view view() const { return {bytes.data(), length}; }
 };

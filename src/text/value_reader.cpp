@@ -93,7 +93,7 @@ void scan_integer_part(Source& src, Mantissa& m) {
 // ones are dropped; leading zeros of the fraction only scale the value.
 void scan_fraction_and_exponent(Source& src, Mantissa& m, bool integer) {
   if (src.next_is('.')) {
-    if (integer) fail("invalid integer", kUnexpectedCharacter);
+    if (integer) fail(kInvalidInteger, kUnexpectedCharacter);
     ++src.pos;
     while (!src.at_end() && is_digit(src.peek())) {
       const char c = src.peek();
@@ -112,7 +112,7 @@ void scan_fraction_and_exponent(Source& src, Mantissa& m, bool integer) {
   // The exponent starts with a letter, or with a bare sign as in 1.5-3.
   bool negative = false;
   if (is_exponent_letter(src.peek())) {
-    if (integer) fail("invalid integer", kUnexpectedCharacter);
+    if (integer) fail(kInvalidInteger, kUnexpectedCharacter);
     ++src.pos;
     if (!src.at_end() && is_sign(src.peek())) {
       negative = src.peek() == '-';
@@ -124,11 +124,11 @@ void scan_fraction_and_exponent(Source& src, Mantissa& m, bool integer) {
   } else {
     return;
   }
-  if (src.at_end() || !is_digit(src.peek())) fail("exponent field", kIncomprehensible);
+  if (src.at_end() || !is_digit(src.peek())) fail(kExponentField, kIncomprehensible);
   std::int64_t field = 0;
   while (!src.at_end() && is_digit(src.peek())) {
     field = field * 10 + digit_value(src.peek());
-    if (field > kMaxExponentField) fail("exponent field", kIncomprehensible);
+    if (field > kMaxExponentField) fail(kExponentField, kIncomprehensible);
     ++src.pos;
   }
   m.exponent += negative ? -field : field;
@@ -138,7 +138,7 @@ void scan_fraction_and_exponent(Source& src, Mantissa& m, bool integer) {
 // no minus sign. Counts beyond any item list saturate.
 std::size_t repeat_count(const Mantissa& m) {
   if (m.negative || m.kept == 0 || m.exponent > 0) {
-    fail("bad repetition count", kIncomprehensible);
+    fail(kBadRepetition, kIncomprehensible);
   }
   constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
   std::size_t count = 0;
@@ -155,7 +155,7 @@ std::size_t repeat_count(const Mantissa& m) {
 Value finish(const Source& src, const Mantissa& m) {
   if (!m.any_digit) {
     if (!src.at_end() && is_separator(src.peek())) return {};
-    fail("invalid number", kIncomprehensible);
+    fail(kInvalidNumber, kIncomprehensible);
   }
   const double magnitude = decimal_to_double({m.digits, m.kept}, m.exponent);
   return {false, m.negative ? -magnitude : magnitude};
@@ -181,7 +181,7 @@ Scanned scan_item(Source& src, bool integer) {
   if (src.at_end() || is_blank_or_tab(src.peek())) return {count, {}};
   Mantissa value;
   scan_integer_part(src, value);
-  if (src.next_is('*')) fail("bad repetition count", kIncomprehensible);  // r*r*...
+  if (src.next_is('*')) fail(kBadRepetition, kIncomprehensible);  // r*r*...
   scan_fraction_and_exponent(src, value, integer);
   return {count, finish(src, value)};
 }
@@ -262,7 +262,7 @@ std::size_t read_values(std::string_view text, std::span<const ValueTarget> item
     } else {
       // Blanks and tabs are white space; the text's end is the line end.
       skip_blanks_and_tabs(src);
-      if (src.at_end()) fail("list in", kEndOfFile);
+      if (src.at_end()) fail(kListIn, kEndOfFile);
       if (src.peek() == '/') return looked_at(src);
       if (src.peek() == ',') {
         ++src.pos;
