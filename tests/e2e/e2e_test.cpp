@@ -20,6 +20,8 @@
 #include <thread>
 #include <vector>
 
+#include "support/temp_files.hpp"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -192,19 +194,6 @@ void expect_same_bytes(const std::string& what, const fs::path& given, const fs:
   EXPECT_TRUE(diff.empty()) << what << ": " << diff;
 }
 
-// A fresh directory, removed with everything in it when the case ends.
-struct TempDir {
-  fs::path path;
-  TempDir() {
-    std::string name = (fs::temp_directory_path() / "vortelin-e2e-XXXXXX").string();
-    if (mkdtemp(name.data()) != nullptr) path = name;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    if (!path.empty()) fs::remove_all(path, ignored);
-  }
-};
-
 // The program under test: the one built beside this runner, or the one named by
 // VORTELIN_E2E_BINARY, started through VORTELIN_E2E_LAUNCHER when that is set
 // (wine, for the Windows build).
@@ -256,7 +245,7 @@ TEST_P(EndToEnd, Run) {
   if (fs::exists(source / "skip_on_windows") && testing_windows_build()) {
     GTEST_SKIP() << "not on Windows: " << trimmed(read_bytes(source / "skip_on_windows"));
   }
-  TempDir temp;
+  const vortelin::test_support::TempDir temp;
   ASSERT_FALSE(temp.path.empty()) << "cannot make a temporary directory";
   // Outputs are captured beside the working directory, so the program never sees them.
   const fs::path work = temp.path / "work";

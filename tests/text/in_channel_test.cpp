@@ -1,13 +1,12 @@
 #include "text/in_channel.hpp"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "support/temp_files.hpp"
 
 namespace vortelin {
 namespace {
@@ -16,20 +15,12 @@ constexpr Handling kEof = Handling::end_of_file;
 constexpr Handling kErr = Handling::error_only;
 constexpr Handling kNone = Handling::none;
 
-class InChannelTest : public testing::Test {
+class InChannelTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    close(channel_);
-    if (!path_.empty()) ::unlink(path_.c_str());
-    path_.clear();
-  }
+  void TearDown() override { close(channel_); }
   void open_with(const std::string& contents, bool last_line_counts = false) {
-    char path[] = "/tmp/vortelin-in-XXXXXX";
-    const int fd = ::mkstemp(path);
+    const int fd = test_support::file_holding(contents);
     ASSERT_GE(fd, 0);
-    path_ = path;
-    ASSERT_EQ(::write(fd, contents.data(), contents.size()), static_cast<ssize_t>(contents.size()));
-    ASSERT_EQ(::lseek(fd, 0, SEEK_SET), 0);
     attach(channel_, 20, "x.csv", fd, buffer_, last_line_counts, trace_);
   }
   // "rec:TEXT", "eof", "error" or "fatal:CONTEXT".
@@ -52,7 +43,6 @@ class InChannelTest : public testing::Test {
     return lines;
   }
 
-  std::string path_;
   std::vector<char> buffer_ = std::vector<char>(4096);
   IoTrace trace_;
   InChannel channel_;
@@ -134,36 +124,6 @@ TEST_F(InChannelTest, RewindGivesTheFirstRecordAgain) {
     rewind(channel_);
     EXPECT_EQ(all_records(), c.expected);
   }
-}
-
-template <typename Statement>
-std::string diagnostic_of(Statement statement) {
-  try {
-    statement();
-  } catch (const FatalCondition& condition) {
-    return diagnostic_text(condition);
-  }
-  return "no condition";
-}
-
-TEST_F(InChannelTest, SystemFailuresAreFatal) {
-  int fds[2];
-  ASSERT_EQ(::pipe(fds), 0);
-  ASSERT_EQ(::write(fds[1], "a\n", 2), 2);
-  ::close(fds[1]);
-  attach(channel_, 20, "x.csv", fds[0], buffer_, false, trace_);
-  EXPECT_EQ(read(kNone), "rec:a");
-  EXPECT_EQ(diagnostic_of([&] { rewind(channel_); }),
-            "rewind: can't backspace file\r\napparent state: unit 20 named x.csv\r\n"
-            "lately reading sequential formatted external IO\r\n");
-  close(channel_);
-
-  // A read error is not an end of file, whatever the handling.
-  attach(channel_, 20, "mem", ::open("/proc/self/mem", O_RDONLY), buffer_, false, trace_);
-  RawRecord record;
-  EXPECT_EQ(diagnostic_of([&] { read_record(channel_, 64, kEof, record); }),
-            "read: Input/output error\r\napparent state: unit 20 named mem\r\n"
-            "last format: (a)\r\nlately reading sequential formatted external IO\r\n");
 }
 
 }  // namespace

@@ -1,14 +1,13 @@
 #include "text/record_reader.hpp"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "support/temp_files.hpp"
 
 namespace vortelin {
 namespace {
@@ -24,11 +23,8 @@ std::string cut_mark(std::uint64_t content_end, std::string_view tail) {
 
 // Every record of `contents`, read through a small buffer.
 std::vector<std::string> records_of(const std::string& contents, std::size_t limit) {
-  char path[] = "/tmp/vortelin-records-XXXXXX";
-  const int fd = ::mkstemp(path);
+  const int fd = test_support::file_holding(contents);
   EXPECT_GE(fd, 0);
-  EXPECT_EQ(::write(fd, contents.data(), contents.size()), static_cast<ssize_t>(contents.size()));
-  EXPECT_EQ(::lseek(fd, 0, SEEK_SET), 0);
   std::vector<char> buffer(kBlock);
   RecordReader reader(fd, buffer);
   std::vector<std::string> got;
@@ -39,7 +35,6 @@ std::vector<std::string> records_of(const std::string& contents, std::size_t lim
     if (!record.terminated) got.back() += "<no line end>";
   }
   ::close(fd);
-  ::unlink(path);
   return got;
 }
 
