@@ -62,14 +62,30 @@ void take_first_and_last(const RawRecord& record, const KeyedValues& values, std
   last.assign(stripped.last);
 }
 
+struct KeyAt {
+  std::size_t at = std::string_view::npos;
+  std::string_view key;
+};
+
+// The settings key of a record's field: "Scan Up Time(s)" where the field holds
+// it, otherwise "Scan Time (s)", found in one pass (both start with "Scan ").
+KeyAt settings_key(std::string_view field) {
+  constexpr std::string_view kStart = "Scan ";
+  KeyAt newer;
+  for (std::size_t at = field.find(kStart); at != std::string_view::npos;
+       at = field.find(kStart, at + 1)) {
+    const std::string_view rest = field.substr(at);
+    if (rest.starts_with(kScanUpKey)) return {at, kScanUpKey};
+    if (newer.at == std::string_view::npos && rest.starts_with(kScanTimeKey)) {
+      newer = {at, kScanTimeKey};
+    }
+  }
+  return newer;
+}
+
 // The scan settings block: the key's record and the three records below it.
 void read_settings(InChannel& data, RawRecord& record, ScanState& state) {
-  std::size_t key_at = record.text.find(kScanUpKey);
-  std::string_view key = kScanUpKey;
-  if (key_at == std::string_view::npos) {
-    key_at = record.text.find(kScanTimeKey);
-    key = kScanTimeKey;
-  }
+  const auto [key_at, key] = settings_key(record.text);
   if (key_at == std::string_view::npos) return;
   read_one(after_label_comma(text_from(record.text, key_at + key.size())), &state.scnuptim);
   const std::string_view retrace = next_setting(data, record);
