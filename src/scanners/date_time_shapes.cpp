@@ -10,19 +10,6 @@ constexpr bool is_letter_or_digit(char c) {
   return is_digit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// The run split at its separators into exactly three parts, or false.
-bool three_parts(std::string_view run, char separator, std::array<std::string_view, 3>& parts) {
-  std::size_t part = 0;
-  std::size_t from = 0;
-  for (std::size_t i = 0; i <= run.size(); ++i) {
-    if (i < run.size() && run[i] != separator) continue;
-    if (part == parts.size()) return false;
-    parts[part++] = run.substr(from, i - from);
-    from = i + 1;
-  }
-  return part == parts.size();
-}
-
 bool length_in(std::string_view part, std::size_t low, std::size_t high) {
   return part.size() >= low && part.size() <= high;
 }
@@ -37,7 +24,15 @@ void two_digits(std::string_view part, char* out) {
 
 void ShapeScan::feed(std::string_view piece) {
   const char separator = kind_ == ShapeKind::date ? '/' : ':';
-  for (const char c : piece) {
+  const char* at = piece.data();
+  const char* const end = at + piece.size();
+  while (at < end) {
+    if (run_length_ == 0 && !pending_) {
+      // Nothing under way: only a digit or a separator can start a value.
+      while (at < end && !is_digit(*at) && *at != separator) ++at;
+      if (at == end) return;
+    }
+    const char c = *at++;
     const bool in_run = is_digit(c) || c == separator;
     if (!in_run && run_length_ > 0) close_run();
     if (pending_) {
@@ -52,6 +47,10 @@ void ShapeScan::feed(std::string_view piece) {
       }
     }
     if (in_run) {
+      if (c == separator && separators_ < 3) {
+        if (separators_ < 2) separator_at_[separators_] = run_length_;
+        ++separators_;
+      }
       if (run_length_ < run_.size()) run_[run_length_] = c;
       if (run_length_ <= run_.size()) ++run_length_;
     }
@@ -63,15 +62,22 @@ void ShapeScan::end() {
   if (pending_) settle(suffix_seen_ == 3);
 }
 
+// A run is a value when it has exactly two separators and parts of the right lengths.
 void ShapeScan::close_run() {
   const std::size_t length = run_length_;
+  const std::size_t separators = separators_;
   run_length_ = 0;
-  if (length > run_.size()) return;
+  separators_ = 0;
+  if (length > run_.size() || separators != 2) return;
   const std::string_view run(run_.data(), length);
-  std::array<std::string_view, 3> parts;
+  const std::size_t first_end = separator_at_[0];
+  const std::size_t second_end = separator_at_[1];
+  const std::array<std::string_view, 3> parts = {
+      run.substr(0, first_end), run.substr(first_end + 1, second_end - first_end - 1),
+      run.substr(second_end + 1)};
   ShapeText value;
   if (kind_ == ShapeKind::date) {
-    if (!three_parts(run, '/', parts) || !length_in(parts[0], 1, 2) || !length_in(parts[1], 1, 2) ||
+    if (!length_in(parts[0], 1, 2) || !length_in(parts[1], 1, 2) ||
         (parts[2].size() != 2 && parts[2].size() != 4)) {
       return;
     }
@@ -83,10 +89,7 @@ void ShapeScan::close_run() {
     take(value);
     return;
   }
-  if (!three_parts(run, ':', parts) || !length_in(parts[0], 1, 2) || parts[1].size() != 2 ||
-      parts[2].size() != 2) {
-    return;
-  }
+  if (!length_in(parts[0], 1, 2) || parts[1].size() != 2 || parts[2].size() != 2) return;
   two_digits(parts[0], &value.bytes[0]);
   value.bytes[2] = ':';
   two_digits(parts[1], &value.bytes[3]);
@@ -94,8 +97,9 @@ void ShapeScan::close_run() {
   two_digits(parts[2], &value.bytes[6]);
   pending_time_ = value;
   pending_hour_ = 0;
-  for (const char digit : parts[0])
+  for (const char digit : parts[0]) {
     pending_hour_ = pending_hour_ * 10 + static_cast<std::size_t>(digit_value(digit));
+  }
   pending_ = true;
   suffix_seen_ = 0;
 }

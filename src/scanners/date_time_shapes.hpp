@@ -42,6 +42,8 @@ class ShapeScan {
   ShapeKind kind_;
   std::array<char, 10> run_{};  // the current run of digits and separators
   std::size_t run_length_ = 0;  // may pass run_.size(): such a run is too long to be a value
+  std::size_t separators_ = 0;  // in the run, counted up to 3
+  std::array<std::size_t, 2> separator_at_{};  // where the run's first two are
   // A time waits for its " AM" / " PM": how much of it was seen (0 to 3).
   bool pending_ = false;
   int suffix_seen_ = 0;

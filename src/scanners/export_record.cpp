@@ -11,18 +11,23 @@ constexpr std::string_view kTimeKey = "Start Time";
 
 // Looks for `key` in the record's field (`head`); a value found in the field
 // after it starts the search for the last value, over the whole record.
-KeyedValues keyed_values(ShapeKind kind, std::string_view key, std::string_view head,
-                         std::string_view piece) {
-  KeyedValues values;
+void find_keyed(KeyedValues& values, ShapeKind kind, std::string_view key, std::string_view head,
+                std::string_view piece) {
   values.key_at = head.find(key);
-  if (values.key_at == std::string_view::npos) return values;
+  if (values.key_at == std::string_view::npos) return;
   const std::size_t value_start = values.key_at + key.size();
   values.first = first_shape(kind, head.substr(value_start));
   if (values.first) {
     values.rest.emplace(kind);
     values.rest->feed(piece.substr(value_start));
   }
-  return values;
+}
+
+// Ready for the next record; cheap, as it runs for every record.
+void clear(KeyedValues& values) {
+  values.key_at = std::string_view::npos;
+  values.first.reset();
+  values.rest.reset();
 }
 
 }  // namespace
@@ -33,8 +38,8 @@ void ExportRecord::begin(const std::optional<TableLayout>& table, bool first_row
   started_ = false;
   kind_ = Kind::labelled;
   titles_.reset();
-  dates_ = KeyedValues{};
-  times_ = KeyedValues{};
+  clear(dates_);
+  clear(times_);
 }
 
 void ExportRecord::feed(std::string_view piece) {
@@ -69,8 +74,8 @@ void ExportRecord::start(std::string_view piece) {
     titles_.emplace(*separator);
     titles_->feed(piece);
   }
-  dates_ = keyed_values(ShapeKind::date, kDateKey, head, piece);
-  times_ = keyed_values(ShapeKind::time, kTimeKey, head, piece);
+  find_keyed(dates_, ShapeKind::date, kDateKey, head, piece);
+  find_keyed(times_, ShapeKind::time, kTimeKey, head, piece);
 }
 
 void ExportRecord::end() {
