@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "text/byte_class.hpp"
+
 namespace vortelin {
 
 namespace {
@@ -65,7 +67,7 @@ void HeaderTitles::feed(std::string_view piece) {
       [this](std::string_view part) {
         for (const char c : part) {
           if (too_long_) return;
-          if (c == ' ') {
+          if (is_blank(c)) {
             if (!title_.empty()) ++held_blanks_;
             continue;
           }
@@ -158,8 +160,8 @@ void SampleCells::read_part(std::string_view part) {
   const std::size_t column = split_.column;
   if (column == 0) {
     for (const char c : part) {
-      const bool blank = c == ' ';
-      const bool digit = c >= '0' && c <= '9';
+      const bool blank = is_blank(c);
+      const bool digit = is_digit(c);
       switch (number_state_) {
         case NumberState::leading_blanks:
           if (digit) number_state_ = NumberState::digits;
@@ -185,8 +187,8 @@ void SampleCells::read_part(std::string_view part) {
   if (column == layout_.start_time) time_scan_.feed(part);
   if (CellValue* cell = value_cell()) {
     for (const char c : part) {
-      if (c != ' ') cell->blanks_only = false;
-      if (cell->text.empty() && (c == ' ' || c == '\t')) continue;
+      if (!is_blank(c)) cell->blanks_only = false;
+      if (cell->text.empty() && is_blank_or_tab(c)) continue;
       if (cell->text.size() == kMaxCellValue) break;
       cell->text += c;
     }
