@@ -5,6 +5,7 @@
 
 #include "platform/platform.hpp"
 #include "scanners/ccn_scanner.hpp"
+#include "scanners/export_words.hpp"
 #include "scanners/smps_scanner.hpp"
 #include "tables/summary_tables.hpp"
 #include "text/error_stream.hpp"
@@ -19,7 +20,6 @@ namespace {
 constexpr std::size_t kNameLength = 64;  // list-file and data-file names
 constexpr std::size_t kHeaderRecords = 10;
 constexpr std::size_t kSkippedIndent = 4;  // an entry whose first 4 characters are blank is skipped
-constexpr std::string_view kSmpsMark = "DMA";
 
 enum class FileKind { smps, ccn, unreadable };
 
@@ -55,7 +55,7 @@ FileKind classify(InChannel& data) {
       break;
     }
     ++complete;
-    if (record.text.find(kSmpsMark) != std::string_view::npos) smps = true;
+    if (record.text.find(words::kMarkAnywhere) != std::string_view::npos) smps = true;
   }
   if (smps) return FileKind::smps;
   return complete < kShortestCcnFile ? FileKind::unreadable : FileKind::ccn;

@@ -18,11 +18,6 @@ constexpr std::size_t kTimeLength = 8;    // a data record starts with its time
 constexpr std::size_t kValuesColumn = 9;  // column 9 separates the time from the values
 constexpr int kIgnoredHeaderRecords = 4;  // records 3 to 6
 
-std::string_view next_record(InChannel& data, RawRecord& record) {
-  read_record(data, kMaxFieldLength, Handling::none, record);
-  return record.text;
-}
-
 // The supersaturation, one value read and not kept, and the temperature
 // difference, from a data record's value text. Returns what the read depended
 // on (see read_values).
@@ -44,11 +39,11 @@ void write_segment(OutChannel& table, std::string_view file, const ScanState& st
 
 void scan_ccn(InChannel& data, std::string_view file, ScanState& state, OutChannel& table) {
   RawRecord record;
-  next_record(data, record);
-  state.strdat.assign(text_at(next_record(data, record), kDateColumn, kDateLength));
-  for (int i = 0; i < kIgnoredHeaderRecords; ++i) next_record(data, record);
+  read_required_text(data, record);
+  state.strdat.assign(text_at(read_required_text(data, record), kDateColumn, kDateLength));
+  for (int i = 0; i < kIgnoredHeaderRecords; ++i) read_required_text(data, record);
 
-  const std::string_view first = next_record(data, record);
+  const std::string_view first = read_required_text(data, record);
   state.strtim.assign(text_at(first, 0, kTimeLength));
   // A file of one record (a start-up file) gives a segment that ends where it starts.
   state.endtim = state.strtim;

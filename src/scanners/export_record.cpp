@@ -6,19 +6,16 @@ namespace vortelin {
 
 namespace {
 
-constexpr std::string_view kDateKey = "Date";
-constexpr std::string_view kTimeKey = "Start Time";
-
-// Looks for `key` in the record's field (`head`); a value found in the field
-// after it starts the search for the last value, over the whole record.
-void find_keyed(KeyedValues& values, ShapeKind kind, std::string_view key, std::string_view head,
+// Looks for the key in the record's field (`head`); a value found in the
+// field after it starts the search for the last value, over the whole record.
+void find_keyed(KeyedValues& values, const words::ValuesKey& key, std::string_view head,
                 std::string_view piece) {
-  values.key_at = head.find(key);
+  values.key_at = head.find(key.key);
   if (values.key_at == std::string_view::npos) return;
-  const std::size_t value_start = values.key_at + key.size();
-  values.first = first_shape(kind, head.substr(value_start));
+  const std::size_t value_start = values.key_at + key.key.size();
+  values.first = first_shape(key.kind, head.substr(value_start));
   if (values.first) {
-    values.rest.emplace(kind);
+    values.rest.emplace(key.kind);
     values.rest->feed(piece.substr(value_start));
   }
 }
@@ -70,12 +67,12 @@ void ExportRecord::start(std::string_view piece) {
     }
   }
   const std::string_view head = text_at(piece, 0, kMaxFieldLength);
-  if (const std::optional<char> separator = header_separator(head)) {
-    titles_.emplace(*separator);
+  if (const std::optional<HeaderOpening> opening = header_opening(head)) {
+    titles_.emplace(*opening);
     titles_->feed(piece);
   }
-  find_keyed(dates_, ShapeKind::date, kDateKey, head, piece);
-  find_keyed(times_, ShapeKind::time, kTimeKey, head, piece);
+  find_keyed(dates_, words::kDatesKey, head, piece);
+  find_keyed(times_, words::kTimesKey, head, piece);
 }
 
 void ExportRecord::end() {

@@ -12,9 +12,6 @@
 
 namespace vortelin {
 
-inline constexpr std::string_view kDateStarts = "01";   // a month starts with 0 or 1
-inline constexpr std::string_view kTimeStarts = "012";  // an hour starts with 0, 1 or 2
-
 struct FirstAndLast {
   bool found = false;      // false: no value starts in the text, nothing changes
   std::string_view first;  // up to 8 characters (the field pads them)

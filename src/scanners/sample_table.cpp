@@ -1,6 +1,7 @@
 #include "scanners/sample_table.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "text/byte_class.hpp"
@@ -9,14 +10,8 @@ namespace vortelin {
 
 namespace {
 
-constexpr std::string_view kHeaderStart = "Sample #";
-constexpr std::size_t kLongestTitle = 16;
-
-constexpr std::string_view kDateTitle = "Date";
-constexpr std::string_view kStartTimeTitle = "Start Time";
-constexpr std::string_view kScanUpTitles[] = {"Scan Up Time(s)", "Scan Time (s)"};
-constexpr std::string_view kRetraceTitles[] = {"Retrace Time(s)", "Retrace Time (s)"};
-constexpr std::string_view kScansTitle = "Scans Per Sample";
+using words::Content;
+using words::kTitleInitials;
 
 // Hands each part of `piece` to `on_part`, and calls `on_end` where a cell
 // ends at a separator; stops when `on_end` returns false.
@@ -37,85 +32,145 @@ void split_cells(CellSplit& split, std::string_view piece, OnPart on_part, OnEnd
   }
 }
 
-bool is_one_of(std::string_view title, std::initializer_list<std::string_view> titles) {
-  return std::find(titles.begin(), titles.end(), title) != titles.end();
-}
-
 void set_once(std::size_t& column, std::size_t value) {
   if (column == kNoColumn) column = value;
 }
 
+bool is_title_initial(char c) {
+  const auto* const end = kTitleInitials.bytes.begin() + kTitleInitials.count;
+  return std::find(kTitleInitials.bytes.begin(), end, c) != end;
+}
+
+const words::Title* title_named(std::string_view text) {
+  for (const words::Title& title : words::kTitles) {
+    if (title.text == text) return &title;
+  }
+  return nullptr;
+}
+
+// Offset of the next `c` in `text` from `from`, or text.size().
+std::size_t find_byte(std::string_view text, char c, std::size_t from) {
+  const void* at = std::memchr(text.data() + from, c, text.size() - from);
+  return at == nullptr ? text.size()
+                       : static_cast<std::size_t>(static_cast<const char*>(at) - text.data());
+}
+
+// How many times `c` occurs in `text`. Counted in blocks whose count fits a
+// byte, which compilers turn into wide compares and byte adds: a header row of
+// size bins is mostly separators to count.
+std::size_t count_byte(std::string_view text, char c) {
+  constexpr std::size_t kBlock = 255;
+  std::size_t total = 0;
+  while (!text.empty()) {
+    const std::string_view block = text.substr(0, kBlock);
+    std::uint8_t in_block = 0;
+    for (const char b : block) in_block = static_cast<std::uint8_t>(in_block + (b == c ? 1 : 0));
+    total += in_block;
+    text.remove_prefix(block.size());
+  }
+  return total;
+}
+
 }  // namespace
 
-std::optional<char> header_separator(std::string_view head) {
-  if (head.size() <= kHeaderStart.size() || head.substr(0, kHeaderStart.size()) != kHeaderStart) {
-    return std::nullopt;
+std::optional<HeaderOpening> header_opening(std::string_view head) {
+  for (const words::HeaderStart& start : words::kHeaderStarts) {
+    if (head.size() <= start.word.size() || !head.starts_with(start.word)) continue;
+    const char separator = head[start.word.size()];
+    if (separator == '\t' || separator == ',') return HeaderOpening{&start, separator};
   }
-  const char separator = head[kHeaderStart.size()];
-  if (separator != '\t' && separator != ',') return std::nullopt;
-  return separator;
+  return std::nullopt;
 }
 
-HeaderTitles::HeaderTitles(char separator) {
-  split_.separator = separator;
-  layout_.separator = separator;
+HeaderTitles::HeaderTitles(const HeaderOpening& opening) {
+  layout_.separator = opening.separator;
 }
 
+// Cells are read byte by byte only while they may still hold a title; a
+// skipped cell's rest is passed over by skip().
 void HeaderTitles::feed(std::string_view piece) {
-  split_cells(
-      split_, piece,
-      [this](std::string_view part) {
-        for (const char c : part) {
-          if (too_long_) return;
-          if (is_blank(c)) {
-            if (!title_.empty()) ++held_blanks_;
-            continue;
-          }
-          if (title_.size() + held_blanks_ + 1 > kLongestTitle) {
-            too_long_ = true;
-            return;
-          }
-          title_.append(held_blanks_, ' ');
-          held_blanks_ = 0;
-          title_ += c;
-        }
-      },
-      [this] {
-        end_title();
-        return true;
-      });
+  InitialPlaces places;
+  for (std::size_t i = 0; i < kTitleInitials.count; ++i) {
+    places.next[i] = find_byte(piece, kTitleInitials.bytes[i], 0);
+  }
+  const char separator = layout_.separator;
+  std::size_t at = 0;
+  while (at < piece.size()) {
+    if (cell_ == Cell::skipped) {
+      at = skip(piece, at, places);
+      continue;
+    }
+    const char c = piece[at++];
+    if (c == separator) {
+      end_cell();
+      ++column_;
+    } else if (is_blank(c)) {
+      if (cell_ == Cell::title) ++held_blanks_;
+    } else if ((cell_ == Cell::blanks && !is_title_initial(c)) ||
+               title_length_ + held_blanks_ + 1 > title_.size()) {
+      cell_ = Cell::skipped;
+    } else {
+      cell_ = Cell::title;
+      std::fill_n(title_.begin() + static_cast<std::ptrdiff_t>(title_length_), held_blanks_, ' ');
+      title_length_ += held_blanks_;
+      held_blanks_ = 0;
+      title_[title_length_++] = c;
+    }
+  }
+}
+
+// From inside a skipped cell: on to the next title initial in the piece,
+// counting the cells whose separators come before it. Returns where reading
+// goes on: after the last of those separators, or past the initial when it is
+// still in the skipped cell.
+std::size_t HeaderTitles::skip(std::string_view piece, std::size_t at, InitialPlaces& places) {
+  std::size_t candidate = piece.size();
+  for (std::size_t i = 0; i < kTitleInitials.count; ++i) {
+    if (places.next[i] < at) places.next[i] = find_byte(piece, kTitleInitials.bytes[i], at);
+    candidate = std::min(candidate, places.next[i]);
+  }
+  const std::string_view between = piece.substr(at, candidate - at);
+  const std::size_t last = between.rfind(layout_.separator);
+  if (last == std::string_view::npos) return std::min(candidate + 1, piece.size());
+  const std::string_view ended = between.substr(0, last + 1);
+  column_ += count_byte(ended, layout_.separator);
+  end_cell();
+  return at + last + 1;
+}
+
+// Ends the cell in `column_`, taking its title when it holds one.
+void HeaderTitles::end_cell() {
+  const words::Title* title =
+      cell_ == Cell::title ? title_named({title_.data(), title_length_}) : nullptr;
+  cell_ = Cell::blanks;
+  title_length_ = 0;
+  held_blanks_ = 0;
+  if (title == nullptr) return;
+  switch (title->content) {
+    case Content::date:
+      set_once(layout_.date, column_);
+      break;
+    case Content::start_time:
+      set_once(layout_.start_time, column_);
+      break;
+    case Content::setting:
+      set_once(layout_.settings[words::index_of(title->setting)], column_);
+      break;
+  }
 }
 
 std::optional<TableLayout> HeaderTitles::end() {
-  end_title();
+  end_cell();
   if (layout_.date == kNoColumn || layout_.start_time == kNoColumn) return std::nullopt;
   return layout_;
-}
-
-void HeaderTitles::end_title() {
-  const std::size_t column = split_.column;
-  if (!too_long_) {
-    if (title_ == kDateTitle) set_once(layout_.date, column);
-    if (title_ == kStartTimeTitle) set_once(layout_.start_time, column);
-    if (is_one_of(title_, {kScanUpTitles[0], kScanUpTitles[1]})) set_once(layout_.scan_up, column);
-    if (is_one_of(title_, {kRetraceTitles[0], kRetraceTitles[1]}))
-      set_once(layout_.retrace, column);
-    if (title_ == kScansTitle) set_once(layout_.scans, column);
-  }
-  title_.clear();
-  held_blanks_ = 0;
-  too_long_ = false;
 }
 
 void SampleCells::begin(const TableLayout& layout, bool with_settings) {
   layout_ = layout;
   with_settings_ = with_settings;
-  last_needed_ = 0;
-  for (const std::size_t column : {layout.date, layout.start_time}) {
-    if (column != kNoColumn) last_needed_ = std::max(last_needed_, column);
-  }
+  last_needed_ = std::max(layout.date, layout.start_time);
   if (with_settings) {
-    for (const std::size_t column : {layout.scan_up, layout.retrace, layout.scans}) {
+    for (const std::size_t column : layout.settings) {
       if (column != kNoColumn) last_needed_ = std::max(last_needed_, column);
     }
   }
@@ -126,10 +181,10 @@ void SampleCells::begin(const TableLayout& layout, bool with_settings) {
   time_scan_ = ShapeScan(ShapeKind::time);
   date_.reset();
   time_.reset();
-  for (CellValue* cell : {&scan_up_, &retrace_, &scans_}) {
-    cell->present = false;
-    cell->blanks_only = true;
-    cell->text.clear();
+  for (CellValue& cell : settings_) {
+    cell.present = false;
+    cell.blanks_only = true;
+    cell.text.clear();
   }
 }
 
@@ -147,45 +202,49 @@ void SampleCells::end() {
   if (!done_) end_cell();
 }
 
-CellValue* SampleCells::value_cell() {
+CellValue* SampleCells::setting_cell() {
   if (!with_settings_) return nullptr;
-  const std::size_t column = split_.column;
-  if (column == layout_.scan_up) return &scan_up_;
-  if (column == layout_.retrace) return &retrace_;
-  if (column == layout_.scans) return &scans_;
+  for (std::size_t i = 0; i < settings_.size(); ++i) {
+    if (split_.column == layout_.settings[i]) return &settings_[i];
+  }
   return nullptr;
+}
+
+void SampleCells::read_number(std::string_view part) {
+  for (const char c : part) {
+    const bool blank = is_blank(c);
+    const bool digit = is_digit(c);
+    switch (number_state_) {
+      case NumberState::leading_blanks:
+        if (digit) number_state_ = NumberState::digits;
+        if (!blank && !digit) number_state_ = NumberState::not_a_number;
+        break;
+      case NumberState::digits:
+        if (blank) number_state_ = NumberState::trailing_blanks;
+        if (!blank && !digit) number_state_ = NumberState::not_a_number;
+        break;
+      case NumberState::trailing_blanks:
+        if (!blank) number_state_ = NumberState::not_a_number;
+        break;
+      case NumberState::not_a_number:
+        break;
+    }
+    if (number_state_ == NumberState::not_a_number) {
+      done_ = true;
+      return;
+    }
+  }
 }
 
 void SampleCells::read_part(std::string_view part) {
   const std::size_t column = split_.column;
   if (column == 0) {
-    for (const char c : part) {
-      const bool blank = is_blank(c);
-      const bool digit = is_digit(c);
-      switch (number_state_) {
-        case NumberState::leading_blanks:
-          if (digit) number_state_ = NumberState::digits;
-          if (!blank && !digit) number_state_ = NumberState::not_a_number;
-          break;
-        case NumberState::digits:
-          if (blank) number_state_ = NumberState::trailing_blanks;
-          if (!blank && !digit) number_state_ = NumberState::not_a_number;
-          break;
-        case NumberState::trailing_blanks:
-          if (!blank) number_state_ = NumberState::not_a_number;
-          break;
-        case NumberState::not_a_number:
-          break;
-      }
-      if (number_state_ == NumberState::not_a_number) {
-        done_ = true;
-        return;
-      }
-    }
+    read_number(part);
+    if (done_) return;
   }
   if (column == layout_.date) date_scan_.feed(part);
   if (column == layout_.start_time) time_scan_.feed(part);
-  if (CellValue* cell = value_cell()) {
+  if (CellValue* cell = setting_cell()) {
     for (const char c : part) {
       if (!is_blank(c)) cell->blanks_only = false;
       if (cell->text.empty() && is_blank_or_tab(c)) continue;
@@ -212,7 +271,7 @@ void SampleCells::end_cell() {
     time_scan_.end();
     if (time_scan_.found()) time_ = time_scan_.first();
   }
-  if (CellValue* cell = value_cell()) cell->present = true;
+  if (CellValue* cell = setting_cell()) cell->present = true;
   if (column >= last_needed_) done_ = true;
 }
 

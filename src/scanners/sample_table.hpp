@@ -1,10 +1,11 @@
-// Exports with one row per sample: a header row that starts with "Sample #"
-// and a tab or a comma (the table's separator) names the columns, and each
-// following row whose first cell is a sample number is one sample. Rows can be
-// far longer than a record's field (a column per size bin), so both are read
-// piece by piece, in constant memory.
+// Exports with one row per sample: a header row names the columns, and each
+// following row whose first cell is a sample number is one sample (the words
+// are in export_words.hpp). Rows can be far longer than a record's field (a
+// column per size bin), so both are read piece by piece, in constant memory,
+// and a header row at close to the speed of finding its line end.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -12,47 +13,61 @@
 #include <string_view>
 
 #include "scanners/date_time_shapes.hpp"
+#include "scanners/export_words.hpp"
 
 namespace vortelin {
 
 inline constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
 
-// The columns of a table (0 is the "Sample #" column); kNoColumn when absent.
+// The columns of a table (0 is the sample-number column); kNoColumn when absent.
 struct TableLayout {
   char separator = '\t';
   std::size_t date = kNoColumn;
   std::size_t start_time = kNoColumn;
-  std::size_t scan_up = kNoColumn;
-  std::size_t retrace = kNoColumn;
-  std::size_t scans = kNoColumn;
+  std::array<std::size_t, words::kSettingCount> settings{kNoColumn, kNoColumn, kNoColumn};
 };
 
-// The separator when `head` (a record's first bytes) starts a possible header.
-std::optional<char> header_separator(std::string_view head);
+// How a possible header row starts: its kind and its separator.
+struct HeaderOpening {
+  const words::HeaderStart* start = nullptr;
+  char separator = '\t';
+};
+
+// The opening when `head` (a record's first bytes) starts a possible header.
+std::optional<HeaderOpening> header_opening(std::string_view head);
+
+// Reads a possible header's titles as they pass piece by piece. Only a cell
+// that starts (after blanks) with a title's first character is looked at byte
+// by byte; the rest are counted, not read.
+class HeaderTitles {
+ public:
+  explicit HeaderTitles(const HeaderOpening& opening);
+  void feed(std::string_view piece);
+  // The layout, when the titles give what a header of its kind needs.
+  std::optional<TableLayout> end();
+
+ private:
+  enum class Cell { blanks, title, skipped };
+  // Where each title initial is next found in the piece being read (its size: nowhere).
+  struct InitialPlaces {
+    std::array<std::size_t, words::kTitleInitials.bytes.size()> next{};
+  };
+  std::size_t skip(std::string_view piece, std::size_t at, InitialPlaces& places);
+  void end_cell();
+
+  TableLayout layout_;
+  std::size_t column_ = 0;
+  Cell cell_ = Cell::blanks;
+  std::array<char, words::kLongestTitle>
+      title_{};  // the cell's text so far, leading blanks skipped
+  std::size_t title_length_ = 0;
+  std::size_t held_blanks_ = 0;  // blanks not yet known to be trailing
+};
 
 // The cells of a row, split at a separator, as they pass piece by piece.
 struct CellSplit {
   char separator = '\t';
   std::size_t column = 0;  // the cell the next byte belongs to
-};
-
-// Reads a possible header's titles. Titles are compared with blanks trimmed at
-// both ends; where a title occurs twice, the first counts.
-class HeaderTitles {
- public:
-  explicit HeaderTitles(char separator);
-  void feed(std::string_view piece);
-  // The layout, when the titles include "Date" and "Start Time".
-  std::optional<TableLayout> end();
-
- private:
-  void end_title();
-
-  CellSplit split_;
-  TableLayout layout_;
-  std::string title_;            // the cell's text so far, leading blanks skipped
-  std::size_t held_blanks_ = 0;  // blanks not yet known to be trailing
-  bool too_long_ = false;        // longer than any title
 };
 
 // A settings cell's value text: its first bytes after leading blanks and tabs.
@@ -65,8 +80,9 @@ struct CellValue {
 inline constexpr std::size_t kMaxCellValue = 3000;
 
 // Reads a row of a table: whether its first cell is a sample number (blanks,
-// digits, blanks), the first date and time in its date and start-time cells,
-// and, when asked, its settings cells. Reading stops after the last cell needed.
+// digits, blanks), the first date and start time in its date and start-time
+// cells, and, when asked, its settings cells. Reading stops after the last
+// cell needed.
 class SampleCells {
  public:
   SampleCells() = default;
@@ -79,15 +95,14 @@ class SampleCells {
   bool sample_row() const { return number_state_ != NumberState::not_a_number; }
   const std::optional<ShapeText>& date() const { return date_; }
   const std::optional<ShapeText>& time() const { return time_; }
-  const CellValue& scan_up() const { return scan_up_; }
-  const CellValue& retrace() const { return retrace_; }
-  const CellValue& scans() const { return scans_; }
+  const CellValue& setting(words::Setting which) const { return settings_[words::index_of(which)]; }
 
  private:
   enum class NumberState { leading_blanks, digits, trailing_blanks, not_a_number };
+  void read_number(std::string_view part);
   void read_part(std::string_view part);
   void end_cell();
-  CellValue* value_cell();
+  CellValue* setting_cell();
 
   TableLayout layout_;
   bool with_settings_ = false;
@@ -99,9 +114,7 @@ class SampleCells {
   ShapeScan time_scan_{ShapeKind::time};
   std::optional<ShapeText> date_;
   std::optional<ShapeText> time_;
-  CellValue scan_up_;
-  CellValue retrace_;
-  CellValue scans_;
+  std::array<CellValue, words::kSettingCount> settings_;
 };
 
 }  // namespace vortelin

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "scanners/export_record.hpp"
+#include "scanners/export_words.hpp"
 #include "scanners/field_text.hpp"
 #include "scanners/first_and_last.hpp"
 #include "tables/summary_tables.hpp"
@@ -15,17 +16,20 @@ namespace vortelin {
 
 namespace {
 
-// The keys of the scan settings block: a record holding the first uses it.
-constexpr std::string_view kScanUpKey = "Scan Up Time(s)";
-constexpr std::string_view kScanTimeKey = "Scan Time (s)";
-// The labels in front of the retrace time and of the scans per sample. After
-// the newer key the retrace label may be the newer, longer one.
-constexpr std::size_t kRetraceLabel = 15;
-constexpr std::string_view kNewerRetraceLabel = "Retrace Time (s)";
-constexpr std::size_t kScansLabel = 16;
+using words::Setting;
 
-constexpr std::size_t kDateKeyLength = 4;
-constexpr std::size_t kTimeKeyLength = 10;
+// Where a scan setting goes in the scan state.
+ValueTarget setting_target(ScanState& state, Setting setting) {
+  switch (setting) {
+    case Setting::scan_up:
+      return &state.scnuptim;
+    case Setting::retrace:
+      return &state.rtractim;
+    case Setting::scans:
+      return &state.scnpsmp;
+  }
+  return &state.scnuptim;
+}
 
 void read_one(std::string_view text, ValueTarget target) {
   const std::array<ValueTarget, 1> items{target};
@@ -38,63 +42,73 @@ void read_cell(const CellValue& cell, ValueTarget target) {
   if (cell.present && !cell.blanks_only) read_one(cell.text, target);
 }
 
-// A record of the scan settings block, which must be there.
-std::string_view next_setting(InChannel& data, RawRecord& record) {
-  read_record(data, kMaxFieldLength, Handling::none, record);
-  return record.text;
-}
-
 // The first and last date or time of a labelled record: whole values when the
-// field holds one after the key, otherwise the characters the stripping rule gives.
+// field holds one after the key, otherwise the characters the older rule gives.
 template <std::size_t N1, std::size_t N2>
-void take_first_and_last(const RawRecord& record, const KeyedValues& values, std::size_t key_length,
-                         std::string_view starts, FixedField<N1>& first, FixedField<N2>& last) {
+void take_first_and_last(const RawRecord& record, const KeyedValues& values,
+                         const words::ValuesKey& key, FixedField<N1>& first, FixedField<N2>& last) {
   if (values.key_at == std::string_view::npos) return;
   if (values.first) {
     first.assign(values.first->view());
     if (values.rest->found()) last.assign(values.rest->last().view());
     return;
   }
-  const FirstAndLast stripped =
-      first_and_last(record.text, values.key_at + key_length, record.tail, record.cut, starts);
+  const FirstAndLast stripped = first_and_last(record.text, values.key_at + key.key.size(),
+                                               record.tail, record.cut, key.older_starts);
   if (!stripped.found) return;
   first.assign(stripped.first);
   last.assign(stripped.last);
 }
 
-struct KeyAt {
+struct BlockAt {
   std::size_t at = std::string_view::npos;
-  std::string_view key;
+  const words::SettingsBlock* block = nullptr;
 };
 
-// The settings key of a record's field: "Scan Up Time(s)" where the field holds
-// it, otherwise "Scan Time (s)", found in one pass (both start with "Scan ").
-KeyAt settings_key(std::string_view field) {
-  constexpr std::string_view kStart = "Scan ";
-  KeyAt newer;
-  for (std::size_t at = field.find(kStart); at != std::string_view::npos;
-       at = field.find(kStart, at + 1)) {
+// The settings block a record's field starts: of the keys it holds, the one
+// listed first, found in one pass over the field.
+BlockAt settings_block(std::string_view field) {
+  BlockAt found;
+  const std::string_view prefix = words::kSettingsKeysPrefix;
+  for (std::size_t at = field.find(prefix); at != std::string_view::npos;
+       at = field.find(prefix, at + 1)) {
     const std::string_view rest = field.substr(at);
-    if (rest.starts_with(kScanUpKey)) return {at, kScanUpKey};
-    if (newer.at == std::string_view::npos && rest.starts_with(kScanTimeKey)) {
-      newer = {at, kScanTimeKey};
+    for (const words::SettingsBlock& block : words::kSettingsBlocks) {
+      if (found.block != nullptr && &block >= found.block) break;
+      if (rest.starts_with(block.key)) {
+        found = {at, &block};
+        break;
+      }
     }
+    if (found.block == std::begin(words::kSettingsBlocks)) break;
   }
-  return newer;
+  return found;
+}
+
+// How much of a retrace record its label takes.
+std::size_t retrace_label_length(const words::SettingsBlock& block, std::string_view record) {
+  std::size_t length = 0;
+  for (const std::string_view label : block.retrace_labels) {
+    if (label.empty()) continue;
+    if (record.starts_with(label)) return label.size();
+    length = label.size();
+  }
+  return length;
 }
 
 // The scan settings block: the key's record and the three records below it.
 void read_settings(InChannel& data, RawRecord& record, ScanState& state) {
-  const auto [key_at, key] = settings_key(record.text);
-  if (key_at == std::string_view::npos) return;
-  read_one(after_label_comma(text_from(record.text, key_at + key.size())), &state.scnuptim);
-  const std::string_view retrace = next_setting(data, record);
-  const bool newer_label = key == kScanTimeKey && retrace.starts_with(kNewerRetraceLabel);
-  read_one(after_label_comma(
-               text_from(retrace, newer_label ? kNewerRetraceLabel.size() : kRetraceLabel)),
-           &state.rtractim);
-  next_setting(data, record);
-  read_one(after_label_comma(text_from(next_setting(data, record), kScansLabel)), &state.scnpsmp);
+  const auto [key_at, block] = settings_block(record.text);
+  if (block == nullptr) return;
+  read_one(after_label_comma(text_from(record.text, key_at + block->key.size())),
+           setting_target(state, Setting::scan_up));
+  const std::string_view retrace = read_required_text(data, record);
+  read_one(after_label_comma(text_from(retrace, retrace_label_length(*block, retrace))),
+           setting_target(state, Setting::retrace));
+  read_required_text(data, record);
+  read_one(
+      after_label_comma(text_from(read_required_text(data, record), block->scans_label.size())),
+      setting_target(state, Setting::scans));
 }
 
 // A sample row: the file's first sets the first date and time and the scan
@@ -103,9 +117,9 @@ void take_sample(const SampleCells& cells, bool first_row, ScanState& state) {
   if (first_row) {
     if (cells.date()) state.strdat.assign(cells.date()->view());
     if (cells.time()) state.strtim.assign(cells.time()->view());
-    read_cell(cells.scan_up(), &state.scnuptim);
-    read_cell(cells.retrace(), &state.rtractim);
-    read_cell(cells.scans(), &state.scnpsmp);
+    for (const Setting setting : {Setting::scan_up, Setting::retrace, Setting::scans}) {
+      read_cell(cells.setting(setting), setting_target(state, setting));
+    }
   }
   if (cells.date()) state.enddat.assign(cells.date()->view());
   if (cells.time()) state.endtim.assign(cells.time()->view());
@@ -144,10 +158,8 @@ void scan_smps(InChannel& data, std::string_view file, ScanState& state, OutChan
         break;
       case ExportRecord::Kind::labelled:
         samples.reset();
-        take_first_and_last(record, pass.dates(), kDateKeyLength, kDateStarts, state.strdat,
-                            state.enddat);
-        take_first_and_last(record, pass.times(), kTimeKeyLength, kTimeStarts, state.strtim,
-                            state.endtim);
+        take_first_and_last(record, pass.dates(), words::kDatesKey, state.strdat, state.enddat);
+        take_first_and_last(record, pass.times(), words::kTimesKey, state.strtim, state.endtim);
         read_settings(data, record, state);
         break;
     }

@@ -1,5 +1,8 @@
-// The particle-sizer export summariser: one row per export, from its labelled
-// lines of dates, start times and scan settings.
+// The particle-sizer export summariser: one row per export. An export gives
+// its dates, start times and scan settings in labelled lines (a key, then one
+// value per sample), or in tables (a header row naming the columns, then one
+// row per sample), or both; the line or row that sets a value last wins. The
+// words of both layouts are in export_words.hpp.
 #pragma once
 
 #include <string_view>

@@ -59,6 +59,13 @@ inline Outcome read_record(InChannel& channel, std::size_t limit, Handling handl
   return read_record_refilling(channel, limit, handling, record, sink);
 }
 
+// The text of the next record, which must be there: read without handling, cut
+// to the longest field. Valid until the next read.
+inline std::string_view read_required_text(InChannel& channel, RawRecord& record) {
+  read_record(channel, kMaxFieldLength, Handling::none, record);
+  return record.text;
+}
+
 // The fatal end-of-file condition of a read on `channel`, with `context`.
 [[noreturn]] void fail_at_end(InChannel& channel, std::string_view context);
 
