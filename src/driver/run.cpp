@@ -38,8 +38,19 @@ bool blank_indent(const FixedField<kNameLength>& entry) {
   return std::all_of(indent.begin(), indent.end(), [](char c) { return c == ' '; });
 }
 
+// Whether a header line marks a particle-sizer export. The first line may start
+// with a byte-order mark, which is not text.
+bool marks_export(std::string_view line, bool first_line) {
+  if (line.find(words::kMarkAnywhere) != std::string_view::npos) return true;
+  if (first_line && line.starts_with(words::kByteOrderMark)) {
+    line.remove_prefix(words::kByteOrderMark.size());
+  }
+  return std::any_of(std::begin(words::kLineMarks), std::end(words::kLineMarks),
+                     [line](std::string_view mark) { return line.starts_with(mark); });
+}
+
 // Reads the file's first complete lines, up to ten, each cut to 64 characters,
-// and looks for the particle-sizer mark in them. A line without a line end is
+// and looks for the particle-sizer marks in them. A line without a line end is
 // not complete: it may be a record still being written. A tenth line without a
 // line end that fills its field takes the error path. A CCN file too short to
 // hold a record is not read further.
@@ -54,8 +65,8 @@ FileKind classify(InChannel& data) {
       }
       break;
     }
+    if (marks_export(record.text, complete == 0)) smps = true;
     ++complete;
-    if (record.text.find(words::kMarkAnywhere) != std::string_view::npos) smps = true;
   }
   if (smps) return FileKind::smps;
   return complete < kShortestCcnFile ? FileKind::unreadable : FileKind::ccn;

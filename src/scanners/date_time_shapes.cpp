@@ -22,7 +22,8 @@ void two_digits(std::string_view part, char* out) {
 
 }  // namespace
 
-void ShapeScan::feed(std::string_view piece) {
+template <bool ToFirst>
+std::size_t ShapeScan::scan(std::string_view piece) {
   const char separator = kind_ == ShapeKind::date ? '/' : ':';
   const char* at = piece.data();
   const char* const end = at + piece.size();
@@ -30,7 +31,7 @@ void ShapeScan::feed(std::string_view piece) {
     if (run_length_ == 0 && !pending_) {
       // Nothing under way: only a digit or a separator can start a value.
       while (at < end && !is_digit(*at) && *at != separator) ++at;
-      if (at == end) return;
+      if (at == end) break;
     }
     const char c = *at++;
     const bool in_run = is_digit(c) || c == separator;
@@ -46,6 +47,7 @@ void ShapeScan::feed(std::string_view piece) {
         settle(false);
       }
     }
+    if (ToFirst && found_) return static_cast<std::size_t>(at - piece.data());
     if (in_run) {
       if (c == separator && separators_ < 3) {
         if (separators_ < 2) separator_at_[separators_] = run_length_;
@@ -55,7 +57,11 @@ void ShapeScan::feed(std::string_view piece) {
       if (run_length_ <= run_.size()) ++run_length_;
     }
   }
+  return piece.size();
 }
+
+template std::size_t ShapeScan::scan<false>(std::string_view piece);
+template std::size_t ShapeScan::scan<true>(std::string_view piece);
 
 void ShapeScan::end() {
   if (run_length_ > 0) close_run();

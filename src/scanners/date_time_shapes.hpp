@@ -27,7 +27,11 @@ struct ShapeText {
 class ShapeScan {
  public:
   explicit ShapeScan(ShapeKind kind) : kind_(kind) {}
-  void feed(std::string_view piece);
+  void feed(std::string_view piece) { scan<false>(piece); }
+  // Like feed(), but stops once the first value is taken: returns how many
+  // bytes of `piece` were looked at, the byte that ended the value included;
+  // piece.size() when no value was taken in it.
+  std::size_t feed_to_first(std::string_view piece) { return scan<true>(piece); }
   void end();
 
   bool found() const { return found_; }
@@ -35,6 +39,8 @@ class ShapeScan {
   const ShapeText& last() const { return last_; }    // when found()
 
  private:
+  template <bool ToFirst>
+  std::size_t scan(std::string_view piece);
   void close_run();
   void settle(bool with_suffix);
   void take(const ShapeText& value);

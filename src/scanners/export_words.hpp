@@ -15,8 +15,11 @@
 namespace vortelin::words {
 
 // Classification, over the file's first ten complete lines, each cut to 64
-// characters: "DMA" anywhere in one of them.
+// characters: "DMA" anywhere in one of them, or a line that starts with one of
+// the line marks. A byte-order mark at the start of the file is not text.
 inline constexpr std::string_view kMarkAnywhere = "DMA";
+inline constexpr std::string_view kLineMarks[] = {"Classifier Model"};
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The scan settings an export gives, by their place in the settings arrays.
 enum class Setting { scan_up, retrace, scans };
@@ -60,18 +63,21 @@ inline constexpr SettingsBlock kSettingsBlocks[] = {
 // ---- Tables: a header row names the columns, then one row per sample.
 
 // A header row starts with one of these words directly followed by a tab or a
-// comma, the table's separator. A header needs a date column and a start-time
-// column.
+// comma, the table's separator. A header always needs a date column and a
+// start-time column; some kinds also need a column that holds both.
 struct HeaderStart {
   std::string_view word;
+  bool needs_date_and_time;
 };
 
 inline constexpr HeaderStart kHeaderStarts[] = {
-    {"Sample #"},
+    {"Sample #", false},
+    {"Scan Number", true},
 };
 
-// What a column's cells hold.
-enum class Content { date, start_time, setting };
+// What a column's cells hold. A date-and-time cell gives the date column and
+// the start-time column both: its first date, and the first time after it.
+enum class Content { date, start_time, date_and_time, setting };
 
 // Titles are compared with blanks trimmed at both ends; where several columns
 // hold titles of one role, the first of them counts.
@@ -84,10 +90,13 @@ struct Title {
 inline constexpr Title kTitles[] = {
     {"Date", Content::date},
     {"Start Time", Content::start_time},
+    {"DateTime Sample Start", Content::date_and_time},
     {"Scan Up Time(s)", Content::setting, Setting::scan_up},
     {"Scan Time (s)", Content::setting, Setting::scan_up},
+    {"DMA V Ramping Up (TUP) (s)", Content::setting, Setting::scan_up},
     {"Retrace Time(s)", Content::setting, Setting::retrace},
     {"Retrace Time (s)", Content::setting, Setting::retrace},
+    {"DMA V Ramping Down (TDOWN) (s)", Content::setting, Setting::retrace},
     {"Scans Per Sample", Content::setting, Setting::scans},
 };
 

@@ -82,7 +82,8 @@ std::optional<HeaderOpening> header_opening(std::string_view head) {
   return std::nullopt;
 }
 
-HeaderTitles::HeaderTitles(const HeaderOpening& opening) {
+HeaderTitles::HeaderTitles(const HeaderOpening& opening)
+    : needs_date_and_time_(opening.start->needs_date_and_time) {
   layout_.separator = opening.separator;
 }
 
@@ -153,6 +154,14 @@ void HeaderTitles::end_cell() {
     case Content::start_time:
       set_once(layout_.start_time, column_);
       break;
+    case Content::date_and_time:
+      has_date_and_time_ = true;
+      set_once(layout_.date, column_);
+      if (layout_.start_time == kNoColumn) {
+        layout_.start_time = column_;
+        layout_.time_after_date = true;
+      }
+      break;
     case Content::setting:
       set_once(layout_.settings[words::index_of(title->setting)], column_);
       break;
@@ -162,6 +171,7 @@ void HeaderTitles::end_cell() {
 std::optional<TableLayout> HeaderTitles::end() {
   end_cell();
   if (layout_.date == kNoColumn || layout_.start_time == kNoColumn) return std::nullopt;
+  if (needs_date_and_time_ && !has_date_and_time_) return std::nullopt;
   return layout_;
 }
 
@@ -179,6 +189,7 @@ void SampleCells::begin(const TableLayout& layout, bool with_settings) {
   number_state_ = NumberState::leading_blanks;
   date_scan_ = ShapeScan(ShapeKind::date);
   time_scan_ = ShapeScan(ShapeKind::time);
+  time_cell_date_ = ShapeScan(ShapeKind::date);
   date_.reset();
   time_.reset();
   for (CellValue& cell : settings_) {
@@ -236,6 +247,17 @@ void SampleCells::read_number(std::string_view part) {
   }
 }
 
+// A date-and-time cell's time is the first one after the cell's first date: the
+// time scan starts at the byte that ended that date.
+void SampleCells::read_time(std::string_view part) {
+  if (layout_.time_after_date && !time_cell_date_.found()) {
+    const std::size_t used = time_cell_date_.feed_to_first(part);
+    if (!time_cell_date_.found()) return;
+    part.remove_prefix(used - 1);
+  }
+  time_scan_.feed(part);
+}
+
 void SampleCells::read_part(std::string_view part) {
   const std::size_t column = split_.column;
   if (column == 0) {
@@ -243,7 +265,7 @@ void SampleCells::read_part(std::string_view part) {
     if (done_) return;
   }
   if (column == layout_.date) date_scan_.feed(part);
-  if (column == layout_.start_time) time_scan_.feed(part);
+  if (column == layout_.start_time) read_time(part);
   if (CellValue* cell = setting_cell()) {
     for (const char c : part) {
       if (!is_blank(c)) cell->blanks_only = false;

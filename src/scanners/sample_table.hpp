@@ -24,6 +24,8 @@ struct TableLayout {
   char separator = '\t';
   std::size_t date = kNoColumn;
   std::size_t start_time = kNoColumn;
+  // The start-time column holds dates and times: its time is the first after its date.
+  bool time_after_date = false;
   std::array<std::size_t, words::kSettingCount> settings{kNoColumn, kNoColumn, kNoColumn};
 };
 
@@ -55,6 +57,8 @@ class HeaderTitles {
   std::size_t skip(std::string_view piece, std::size_t at, InitialPlaces& places);
   void end_cell();
 
+  bool needs_date_and_time_;
+  bool has_date_and_time_ = false;
   TableLayout layout_;
   std::size_t column_ = 0;
   Cell cell_ = Cell::blanks;
@@ -101,6 +105,7 @@ class SampleCells {
   enum class NumberState { leading_blanks, digits, trailing_blanks, not_a_number };
   void read_number(std::string_view part);
   void read_part(std::string_view part);
+  void read_time(std::string_view part);
   void end_cell();
   CellValue* setting_cell();
 
@@ -112,6 +117,7 @@ class SampleCells {
   NumberState number_state_ = NumberState::leading_blanks;
   ShapeScan date_scan_{ShapeKind::date};
   ShapeScan time_scan_{ShapeKind::time};
+  ShapeScan time_cell_date_{ShapeKind::date};  // the date that a date-and-time cell's time follows
   std::optional<ShapeText> date_;
   std::optional<ShapeText> time_;
   std::array<CellValue, words::kSettingCount> settings_;

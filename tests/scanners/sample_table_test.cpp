@@ -29,7 +29,8 @@ std::vector<std::vector<std::string_view>> splits_of(std::string_view text) {
 std::string describe(const std::optional<TableLayout>& layout) {
   if (!layout) return "no header";
   const auto column = [](std::size_t c) { return c == kNo ? std::string("-") : std::to_string(c); };
-  return "date " + column(layout->date) + ", time " + column(layout->start_time) + ", settings " +
+  return "date " + column(layout->date) + ", time " + column(layout->start_time) +
+         (layout->time_after_date ? " after date" : "") + ", settings " +
          column(layout->settings[0]) + " " + column(layout->settings[1]) + " " +
          column(layout->settings[2]);
 }
@@ -50,6 +51,14 @@ TEST(HeaderTitles, LayoutWhereverTheRowIsSplit) {
        "date 1, time 2, settings 3 4 5"},
       {"Sample #,  Date  ,Start Time ,Scan Up Time(s),Retrace Time(s)",
        "date 1, time 2, settings 3 4 -"},
+      {"Scan Number,DateTime Sample Start,Test Name,DMA V Ramping Up (TUP) (s),"
+       "DMA V Ramping Down (TDOWN) (s),11.34,11.76",
+       "date 1, time 1 after date, settings 3 4 -"},
+      // A "Scan Number" header needs its date-and-time column.
+      {"Scan Number\tDate\tStart Time", "no header"},
+      {"Scan Number\tDate\tDateTime Sample Start", "date 1, time 2 after date, settings - - -"},
+      {"Sample #\tDateTime Sample Start\tDate\tStart Time",
+       "date 1, time 1 after date, settings - - -"},
       // The first column of a role counts.
       {"Sample #\tDate\tDate\tStart Time\tStart Time\tScan Time (s)\tScan Up Time(s)",
        "date 1, time 3, settings 5 - -"},
@@ -59,7 +68,8 @@ TEST(HeaderTitles, LayoutWhereverTheRowIsSplit) {
       // A cell that merely starts or ends like a title is none; so is one with a tab.
       {"Sample #\tDDate\tXStart Time\tDate\tStart Time\tDate x", "date 3, time 4, settings - - -"},
       {"Sample #,Date\t,Start Time,Date,Scans Per Sample,", "date 3, time 2, settings - - 4"},
-      {"Sample #\tRetrace Time (s)x\tDate\tStart Time", "date 2, time 3, settings - - -"},
+      {"Sample #\tDMA V Ramping Down (TDOWN) (s)x\tDate\tStart Time",
+       "date 2, time 3, settings - - -"},
       {"Sample #\t\t  \tDate\t\tStart Time\t", "date 3, time 5, settings - - -"},
       // Titles far out in a row of size bins.
       {"Sample #\t" + many_bins(300) + "Date\tStart Time\t" + many_bins(5) + "Retrace Time (s)",
@@ -79,10 +89,55 @@ TEST(HeaderTitles, LayoutWhereverTheRowIsSplit) {
 
 TEST(HeaderTitles, OpeningWords) {
   EXPECT_EQ(header_opening("Sample #,Date")->separator, ',');
-  EXPECT_EQ(header_opening("Sample #\tDate")->separator, '\t');
-  for (const std::string_view head :
-       {"Sample # \tDate", "Sample #", " Sample #\tDate", "sample #\tDate"}) {
+  EXPECT_EQ(header_opening("Scan Number\tDate")->separator, '\t');
+  EXPECT_TRUE(header_opening("Scan Number\t")->start->needs_date_and_time);
+  for (const std::string_view head : {"Sample # \tDate", "Scan Numbers\tDate", "Scan Number",
+                                      " Sample #\tDate", "sample #\tDate"}) {
     EXPECT_FALSE(header_opening(head)) << head;
+  }
+}
+
+// The date and time a row's cells give under a layout whose date and start
+// time share one date-and-time column (1), or have their own (1 and 2).
+TEST(SampleCells, DateAndTimeCells) {
+  TableLayout shared;
+  shared.separator = ',';
+  shared.date = 1;
+  shared.start_time = 1;
+  shared.time_after_date = true;
+  TableLayout own = shared;
+  own.start_time = 2;
+  own.time_after_date = false;
+  struct Case {
+    const TableLayout* layout;
+    std::string row;
+    std::string expected;  // date, time; "-" for none
+  };
+  const std::vector<Case> cases = {
+      {&shared, "1,05/02/2026 17:48:02,x", "05/02/26 17:48:02"},
+      {&shared, " 12 ,5/2/2026 5:48:02 PM", "05/02/26 17:48:02"},
+      {&shared, "3,05/02/2026 12:01:00 AM,", "05/02/26 00:01:00"},
+      {&shared, "3,17:48:02 05/02/2026 ", "05/02/26 -"},  // no time after the date
+      {&shared, "3,17:48:02 05/02/2026 17:50:00", "05/02/26 17:50:00"},
+      {&shared, "3,17:48:02", "- -"},
+      {&shared, "3,5/2/26T09:00:00", "05/02/26 09:00:00"},
+      {&shared, "3,05/02/2026:17:48:02", "05/02/26 -"},  // a time touching its separator
+      {&shared, "3,05/02/2026", "05/02/26 -"},
+      {&own, "4,05/02/2026 17:48:02,17:49:00", "05/02/26 17:49:00"},
+      {&own, "4,,3:00:00 PM", "- 15:00:00"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    for (const auto& pieces : splits_of(c.row)) {
+      SampleCells cells;
+      cells.begin(*c.layout, false);
+      for (const std::string_view piece : pieces) cells.feed(piece);
+      cells.end();
+      ASSERT_TRUE(cells.sample_row());
+      const std::string got = (cells.date() ? std::string(cells.date()->view()) : "-") + " " +
+                              (cells.time() ? std::string(cells.time()->view()) : "-");
+      ASSERT_EQ(got, c.expected) << "in " << pieces.size() << " pieces";
+    }
   }
 }
 
