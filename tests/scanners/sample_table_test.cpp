@@ -108,6 +108,8 @@ TEST(SampleCells, DateAndTimeCells) {
   TableLayout own = shared;
   own.start_time = 2;
   own.time_after_date = false;
+  TableLayout after_date_column = shared;  // a date column, then a date-and-time column
+  after_date_column.start_time = 2;
   struct Case {
     const TableLayout* layout;
     std::string row;
@@ -125,6 +127,8 @@ TEST(SampleCells, DateAndTimeCells) {
       {&shared, "3,05/02/2026", "05/02/26 -"},
       {&own, "4,05/02/2026 17:48:02,17:49:00", "05/02/26 17:49:00"},
       {&own, "4,,3:00:00 PM", "- 15:00:00"},
+      {&after_date_column, "5,06/02/2026,05/02/2026 17:48:02", "06/02/26 17:48:02"},
+      {&after_date_column, "5,06/02/2026,17:48:02", "06/02/26 -"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
