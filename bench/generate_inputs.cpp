@@ -10,6 +10,9 @@
 // DIR/rows/   one SMPS export of about 200 MB with one row per sample, rows of
 //             5,000 to 20,000 characters, and its list file;
 // DIR/wide/   one SMPS export whose header row is 100 MB long, and its list file;
+// DIR/newest/ the same in the newest layout: a "Scan Number" header of 100 MB
+//             with diameters as bin titles and no scans-per-sample column, so
+//             that no title ends the reading of the header early;
 // DIR/many/   10,000 CCN data files of about 10 KB each, and their list file;
 // DIR/noeol/  a 1 GB data file without any line end, and its list file.
 // Each folder also gets `answer.txt`, the answer to the program's prompt.
@@ -287,6 +290,28 @@ void write_wide_smps(const std::string& dir) {
   }
 }
 
+// The newest layout with a 100 MB header row: byte-order mark, a preamble of
+// labelled lines, a header whose size-bin titles are diameters, and a few rows
+// with their date and time in one cell.
+void write_newest_wide(const std::string& dir) {
+  Out out = single_file_input(dir, "smps_newest.csv");
+  out.put("\xEF\xBB\xBFSoftware Version,11.5.0\r\nDataset Name,bench\r\nClassifier Model,C-2\r\n");
+  for (unsigned line = 4; line <= 40; ++line) out.print("Setting %u,%u\r\n", line, line * 7);
+  out.put("Scan Number,DateTime Sample Start,Test Name,DMA V Ramping Up (TUP) (s),"
+          "DMA V Ramping Down (TDOWN) (s)");
+  std::uint64_t written = 0;
+  for (unsigned bin = 0; written < 100'000'000; ++bin) {
+    char title[32];
+    const int n = std::snprintf(title, sizeof title, ",%u.%02u", 10 + bin / 100, bin % 100);
+    out.put(title, static_cast<std::size_t>(n));
+    written += static_cast<std::uint64_t>(n);
+  }
+  out.put("\r\n");
+  for (unsigned sample = 1; sample <= 3; ++sample) {
+    out.print("%u,05/02/2026 17:%02u:02,,314.0,0.0,1.0,2.0\r\n", sample, 40 + 6 * sample);
+  }
+}
+
 // Record-like text without a single line end: a data file that is one
 // unfinished line.
 void write_no_line_end(const std::string& dir, Random& random) {
@@ -324,6 +349,7 @@ int main(int argc, char** argv) {
   write_big_smps(dir + "/smps", smps);
   write_rows_smps(dir + "/rows", rows);
   write_wide_smps(dir + "/wide");
+  write_newest_wide(dir + "/newest");
   write_many_ccn(dir + "/many", many);
   write_no_line_end(dir + "/noeol", noeol);
   return 0;

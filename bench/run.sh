@@ -2,6 +2,10 @@
 # Throughput and memory of the program against the line-scanning floor.
 #
 #   bench/run.sh [RUNS]        RUNS timed rounds per command (default 5)
+#   BASELINE=/path/to/older/vortelin bench/run.sh
+#                              also times an older build of the program on the
+#                              inputs it reads the same way, side by side, and
+#                              prints this build's time over the older one's
 #
 # Builds the `bench` preset, generates the synthetic inputs (deterministic from
 # SEED, default 20050514) into a temporary folder, times the program and its
@@ -47,7 +51,7 @@ in=$tmp/in
 mapfile -t many_files < <(tr -d '\r' < "$in/many/files.lst")
 # Read every input once, so each timed run finds it in the page cache.
 cat "$in"/ccn/ccn_big.csv "$in"/smps/smps_big.txt "$in"/rows/smps_rows.txt \
-  "$in"/wide/smps_wide.txt "$in"/noeol/no_line_end.dat > /dev/null
+  "$in"/wide/smps_wide.txt "$in"/newest/smps_newest.csv "$in"/noeol/no_line_end.dat > /dev/null
 (cd "$in/many" && cat -- "${many_files[@]}" > /dev/null)
 
 # One timed run: wall time from the shell's clock, peak memory and exit status
@@ -70,7 +74,13 @@ timed() {
 
 # The commands, by label: case.command.
 labels=(ccn.vortelin ccn.wc ccn.awk smps.vortelin smps.wc rows.vortelin rows.wc wide.vortelin
-        wide.wc many.vortelin many.cat noeol.vortelin noeol.wc)
+        wide.wc newest.vortelin newest.wc many.vortelin many.cat noeol.vortelin noeol.wc)
+# The inputs an older build reads as this one does (it may not know the newest layout).
+baseline=${BASELINE:-}
+compared=(ccn smps rows wide many)
+if [ -n "$baseline" ]; then
+  for case in "${compared[@]}"; do labels+=("$case.baseline"); done
+fi
 run_label() {
   out=/dev/null
   case $1 in
@@ -84,6 +94,9 @@ run_label() {
     rows.wc) cd "$in/rows" && timed wc -l smps_rows.txt ;;
     wide.vortelin) cd "$in/wide" && timed "$prog" < answer.txt ;;
     wide.wc) cd "$in/wide" && timed wc -l smps_wide.txt ;;
+    newest.vortelin) cd "$in/newest" && timed "$prog" < answer.txt ;;
+    newest.wc) cd "$in/newest" && timed wc -l smps_newest.csv ;;
+    *.baseline) cd "$in/${1%%.*}" && timed "$baseline" < answer.txt ;;
     many.vortelin) cd "$in/many" && timed "$prog" < answer.txt ;;
     many.cat) cd "$in/many" && timed cat -- "${many_files[@]}" ;;
     noeol.vortelin) cd "$in/noeol" && timed "$prog" < answer.txt ;;
@@ -94,16 +107,17 @@ run_label() {
 # The rows the exports with one row per sample must give.
 declare -A expected_rows=(
   [rows.vortelin]='"smps_rows.txt" "02/01/25 " "0[0-9]/[0-9][0-9]/25" "09:05:00" "[0-9][0-9]:[0-9][0-9]:00"   1  300.0    4.0'
-  [wide.vortelin]='"smps_wide.txt" "02/19/25 " "02/19/25" "15:46:00" "15:58:00"   1  300.0    4.0')
+  [wide.vortelin]='"smps_wide.txt" "02/19/25 " "02/19/25" "15:46:00" "15:58:00"   1  300.0    4.0'
+  [newest.vortelin]='"smps_newest.csv" "05/02/26 " "05/02/26" "17:46:02" "17:58:02"   0  314.0    0.0')
 
 # The program must do its whole job on every input: the expected end of the
 # run, and for the CCN file the same rows as the awk peer.
 check() {
   case $1 in
-    rows.vortelin | wide.vortelin)
+    rows.vortelin | wide.vortelin | newest.vortelin)
       [ "$status" = 0 ] && grep -q "${expected_rows[$1]}" "$in/${1%%.*}/scn_smps.dat" ||
         { echo "run.sh: $1 did not give its row (status $status)" >&2; exit 1; } ;;
-    *.vortelin)
+    *.vortelin | *.baseline)
       [ "$status" = 0 ] && grep -q 'STOP Scanning finished' "$tmp/stderr" ||
         { echo "run.sh: $1 failed (status $status)" >&2; cat "$tmp/stderr" >&2; exit 1; } ;;
     ccn.awk)
@@ -137,6 +151,7 @@ describe() {
     smps) echo "SMPS export, 5k-20k-char lines, $(size "$in/smps/smps_big.txt") MB" ;;
     rows) echo "SMPS rows per sample, 5k-20k chars, $(size "$in/rows/smps_rows.txt") MB" ;;
     wide) echo "SMPS export, 100 MB header row" ;;
+    newest) echo "SMPS newest layout, 100 MB header row" ;;
     many) echo "10,000 CCN files of ~10 KB" ;;
     noeol) echo "1 GiB data file, no line end" ;;
   esac
@@ -154,7 +169,8 @@ echo "(awk peer: $(basename "$awk_peer"); its rows match scn_ccnc.dat: $(($(wc -
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 verdict() { awk -v r="$1" -v g="$2" -v op="$3" 'BEGIN { ok = (op == "<=") ? r <= g : r >= g; print ok ? "met" : "NOT met" }'; }
 max_peak=0
-for label in ccn.vortelin smps.vortelin rows.vortelin wide.vortelin many.vortelin noeol.vortelin; do
+for label in ccn.vortelin smps.vortelin rows.vortelin wide.vortelin newest.vortelin many.vortelin \
+  noeol.vortelin; do
   [ "${peak[$label]}" -gt "$max_peak" ] && max_peak=${peak[$label]}
 done
 max_peak_mib=$(awk -v k="$max_peak" 'BEGIN { printf "%.1f", k / 1024 }')
@@ -169,9 +185,18 @@ echo "smps vortelin / wc -l: $r (goal <= 4: $(verdict "$r" 4 '<='))"
 r=$(ratio "${med[rows.vortelin]}" "${med[rows.wc]}")
 echo "rows vortelin / wc -l: $r (goal <= 1.5: $(verdict "$r" 1.5 '<='))"
 r=$(ratio "${med[wide.vortelin]}" "${med[wide.wc]}")
-echo "wide vortelin / wc -l: $r (no goal: memory is the point)"
+echo "wide vortelin / wc -l: $r (goal <= 2: $(verdict "$r" 2 '<='))"
+r=$(ratio "${med[newest.vortelin]}" "${med[newest.wc]}")
+echo "newest vortelin / wc -l: $r (goal <= 2: $(verdict "$r" 2 '<='))"
 r=$(ratio "${med[many.vortelin]}" "${med[many.cat]}")
 echo "many vortelin / cat: $r (goal <= 3: $(verdict "$r" 3 '<='))"
 r=$(ratio "${med[noeol.vortelin]}" "${med[noeol.wc]}")
 echo "noeol vortelin / wc -l: $r (no goal: the whole line is read to find it has no line end)"
 echo "peak RSS of vortelin: $max_peak_mib MiB (goal <= 8: $(verdict "$max_peak_mib" 8 '<='))"
+if [ -n "$baseline" ]; then
+  echo
+  echo "this build / $baseline, same inputs, same rounds (above 1: slower):"
+  for case in "${compared[@]}"; do
+    echo "  $case: $(ratio "${med[$case.vortelin]}" "${med[$case.baseline]}")"
+  done
+fi
