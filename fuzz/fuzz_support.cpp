@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "text/record_reader.hpp"
+
 namespace vortelin::fuzz {
 
 void violated(std::string_view what, std::string_view detail) {
@@ -44,6 +46,19 @@ unsigned take_byte(std::string_view& data) {
   const auto byte = static_cast<unsigned char>(data.front());
   data.remove_prefix(1);
   return byte;
+}
+
+std::vector<std::size_t> sizes_ending_a_read_at_cr(std::string_view bytes, std::size_t count) {
+  std::vector<std::size_t> sizes;
+  std::size_t line_start = 0;
+  for (std::size_t at = 0; at < bytes.size() && sizes.size() < count; ++at) {
+    if (bytes[at] == '\n') {
+      line_start = at + 1;
+    } else if (bytes[at] == '\r' && at - line_start >= kMaxFieldLength) {
+      sizes.push_back(at - line_start + 1);
+    }
+  }
+  return sizes;
 }
 
 }  // namespace vortelin::fuzz

@@ -21,8 +21,9 @@ struct ScanResult {
   bool data_closed = false;
 };
 
-// The fuzz input's first byte chooses a small read buffer, the rest is the
-// file; the scan must give the same through the program's own buffer size.
+// The fuzz input's first two bytes choose a small read buffer, the rest is the
+// file; the scan must give the same through the program's own buffer size, and
+// through buffers whose reads end right after a CR inside a long line.
 ScanResult scan_input(Scanner scan, const std::uint8_t* data, std::size_t size);
 
 }  // namespace vortelin::fuzz

@@ -42,9 +42,9 @@ for case_dir in "$cases"/*/; do
     base="${name}_$(printf '%s' "${entry#./}" | tr -c 'A-Za-z0-9._-' '_')"
     head -c "$max_lines_bytes" "$work/${entry#./}" | head -n 40 | cut -c 1-300 > "$lines"
     if head -n 10 "$lines" | cut -c 1-64 | grep -q DMA; then
-      { printf '\000'; cat "$head"; } > "$out/smps_scanner/$base"
+      { printf '\000\000'; cat "$head"; } > "$out/smps_scanner/$base"
     else
-      { printf '\000'; cat "$head"; } > "$out/ccn_scanner/$base"
+      { printf '\000\000'; cat "$head"; } > "$out/ccn_scanner/$base"
     fi
     { printf '\001\020\100'; cat "$head"; } > "$out/record_reader/$base"
     i=0

@@ -67,14 +67,19 @@ Fetch RecordReader::next(std::size_t limit, RawRecord& record, const LineSink* s
 Fetch RecordReader::finish_long_line(std::size_t limit, RawRecord& record, const LineSink* sink) {
   std::copy_n(buffer_.data(), limit, head_.data());
   TailTracker tracker;
-  bool held_cr = false;  // a CR at a block's end may belong to the line end
-  const auto feed = [&](std::string_view piece) {
-    if (piece.empty()) return;
-    if (held_cr) tracker.feed("\r");
-    held_cr = piece.back() == '\r';
-    if (held_cr) piece.remove_suffix(1);
+  const auto pass_on = [&](std::string_view piece) {
     tracker.feed(piece);
     if (sink != nullptr) sink->feed(sink->context, piece);
+  };
+  // A CR that ends a read belongs to the line end only when a line feed starts
+  // the next one; otherwise it is content, in its place before the next bytes.
+  bool held_cr = false;
+  const auto feed = [&](std::string_view piece) {
+    if (piece.empty()) return;
+    if (held_cr) pass_on("\r");
+    held_cr = piece.back() == '\r';
+    if (held_cr) piece.remove_suffix(1);
+    if (!piece.empty()) pass_on(piece);
   };
   feed({buffer_.data(), end_});
   bool terminated = false;
@@ -93,10 +98,7 @@ Fetch RecordReader::finish_long_line(std::size_t limit, RawRecord& record, const
     }
     feed({buffer_.data(), end_});
   }
-  if (held_cr && !terminated) {  // no line end follows: the CR is content
-    tracker.feed("\r");
-    if (sink != nullptr) sink->feed(sink->context, "\r");
-  }
+  if (held_cr && !terminated) pass_on("\r");  // the input ends: the CR is content
   record.text = {head_.data(), limit};
   record.line = {};
   record.whole = false;

@@ -106,5 +106,61 @@ TEST(RecordReader, LinesLongerThanTheBuffer) {
   }
 }
 
+// Every line of `contents` as the reader hands it over through a small buffer:
+// a line held whole as it is, a longer one as the pieces its sink received.
+std::vector<std::string> lines_of(const std::string& contents) {
+  const int fd = test_support::file_holding(contents);
+  EXPECT_GE(fd, 0);
+  std::vector<char> buffer(kBlock);
+  RecordReader reader(fd, buffer);
+  std::string joined;
+  const LineSink sink{[](void* context, std::string_view piece) {
+                        static_cast<std::string*>(context)->append(piece);
+                      },
+                      &joined};
+  std::vector<std::string> got;
+  RawRecord record;
+  while (reader.next(kMaxFieldLength, record, &sink) == Fetch::record && got.size() < 10) {
+    got.push_back(record.whole ? std::string(record.line) : joined);
+    if (!record.terminated) got.back() += "<no line end>";
+    joined.clear();
+  }
+  ::close(fd);
+  return got;
+}
+
+// A line longer than the buffer reaches the reader's buffer from its first byte
+// and every read brings a whole buffer, so its reads end at multiples of kBlock.
+TEST(RecordReader, CarriageReturnAtTheEndOfARead) {
+  const std::string first_end = body(kBlock - 1);      // a CR next ends the first read
+  const std::string later_end = body(3 * kBlock - 1);  // a CR next ends the third read
+  struct Case {
+    const char* what;
+    std::string before, line, end;  // a line before the long one; the long one; what ends it
+  };
+  const Case cases[] = {
+      {"content follows", "", first_end + "\r5\t2251", "\n"},
+      {"a line feed follows", "", first_end, "\r\n"},
+      {"a later read, content follows", "", later_end + "\rz", "\r\n"},
+      {"a later read, a line feed follows", "", later_end, "\r\n"},
+      {"a CR, then the line end", "", first_end + "\r", "\r\n"},
+      {"after a short line", "ab\r\n", first_end + "\r5", "\n"},
+      {"the input ends", "", first_end + "\r", ""},
+      {"a CR that starts a read", "", body(kBlock) + "\r5", "\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> expected;
+    if (!c.before.empty()) expected.push_back(c.before.substr(0, c.before.find('\r')));
+    expected.push_back(c.line);
+    if (c.end.empty()) {
+      expected.back() += "<no line end>";
+    } else {
+      expected.emplace_back("next");
+    }
+    EXPECT_EQ(lines_of(c.before + c.line + c.end + (c.end.empty() ? "" : "next\n")), expected);
+  }
+}
+
 }  // namespace
 }  // namespace vortelin
