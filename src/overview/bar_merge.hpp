@@ -30,7 +30,9 @@ struct TimeScale {
   std::int64_t origin = 0;
   double pixels_per_second = 1;
   double left = 0;
-  double x(std::int64_t t) const { return static_cast<double>(t - origin) * pixels_per_second + left; }
+  double x(std::int64_t t) const {
+    return static_cast<double>(t - origin) * pixels_per_second + left;
+  }
 };
 
 // The marks of `bars`, each bar in group `groups[i]`; every bar is in exactly one mark.

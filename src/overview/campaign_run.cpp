@@ -52,28 +52,29 @@ bool read_one(const std::string& path, TableKind kind, Table& table, std::FILE* 
   return false;
 }
 
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+  if (count == 0) return "no " + std::string(many);
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
+}
+
 // Names the first few rows of a table that are not drawn; returns how many there are.
-std::size_t report_left_out(const std::string& path, const Table& table,
-                            const Placement& placement, std::FILE* err) {
+std::size_t report_left_out(const std::string& path, const Table& table, const Placement& placement,
+                            std::FILE* err) {
   std::vector<LeftOut> all = table.malformed;
   all.insert(all.end(), placement.left_out.begin(), placement.left_out.end());
   std::sort(all.begin(), all.end(),
             [](const LeftOut& a, const LeftOut& b) { return a.line < b.line; });
   for (std::size_t k = 0; k < all.size() && k < kNamedLeftOut; ++k) {
-    std::string line = path + " line " + std::to_string(all[k].line) + " left out (" +
-                       all[k].reason + ")";
+    std::string line =
+        path + " line " + std::to_string(all[k].line) + " left out (" + all[k].reason + ")";
     if (!all[k].file.empty()) line += ": \"" + printable(all[k].file) + "\"";
     say(err, line);
   }
   if (all.size() > kNamedLeftOut) {
-    say(err, path + ": " + std::to_string(all.size() - kNamedLeftOut) + " more rows left out");
+    say(err,
+        path + ": " + counted(all.size() - kNamedLeftOut, "more row", "more rows") + " left out");
   }
   return all.size();
-}
-
-std::string counted(std::size_t count, std::string_view one, std::string_view many) {
-  if (count == 0) return "no " + std::string(many);
-  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
 std::string what_was_drawn(const Placement& smps, const Placement& ccn) {
@@ -152,11 +153,10 @@ int draw_campaign(const Options& options, std::FILE* out, std::FILE* err) {
   std::string notes = date_orders(smps, ccn, options.day_first);
   if (left_out > 0) notes = counted(left_out, "row", "rows") + " left out; " + notes;
   const std::string drawn = what_was_drawn(smps, ccn);
-  const std::string svg = draw_overview({smps_table.rows, smps.bars}, {ccn_table.rows, ccn.bars},
-                                        drawn + "; " + notes);
+  const std::string svg =
+      draw_overview({smps_table.rows, smps.bars}, {ccn_table.rows, ccn.bars}, drawn + "; " + notes);
   if (!write_picture(picture, svg, err)) return 1;
-  std::fprintf(out, "wrote %s: %s; %s\n", printable(picture).c_str(), drawn.c_str(),
-               notes.c_str());
+  std::fprintf(out, "wrote %s: %s; %s\n", printable(picture).c_str(), drawn.c_str(), notes.c_str());
   return std::fflush(out) == 0 ? 0 : 1;
 }
 

@@ -115,7 +115,8 @@ CivilTime civil_time(std::int64_t seconds) {
   const std::int64_t month_from_march = (5 * day_of_year + 2) / 153;
   CivilTime time;
   time.day = static_cast<int>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
-  time.month = static_cast<int>(month_from_march < 10 ? month_from_march + 3 : month_from_march - 9);
+  time.month =
+      static_cast<int>(month_from_march < 10 ? month_from_march + 3 : month_from_march - 9);
   time.year = year_of_era + era * 400 + (time.month <= 2 ? 1 : 0);
   time.hour = of_day / 3600;
   time.minute = of_day / 60 % 60;
@@ -126,9 +127,9 @@ CivilTime civil_time(std::int64_t seconds) {
 std::string iso_time(std::int64_t seconds) {
   const CivilTime t = civil_time(seconds);
   std::array<char, 64> text{};
-  const int length = std::snprintf(text.data(), text.size(), "%04lld-%02d-%02d %02d:%02d:%02d",
-                                   static_cast<long long>(t.year), t.month, t.day, t.hour,
-                                   t.minute, t.second);
+  const int length =
+      std::snprintf(text.data(), text.size(), "%04lld-%02d-%02d %02d:%02d:%02d",
+                    static_cast<long long>(t.year), t.month, t.day, t.hour, t.minute, t.second);
   return {text.data(), static_cast<std::size_t>(length)};
 }
 

@@ -38,8 +38,7 @@ int main(int argc, char** argv) {
       std::fputs("vortelin-overview " VORTELIN_VERSION "\n", stdout);
       return std::fflush(stdout) == 0 ? 0 : 1;
     case vortelin::overview::Request::usage_error:
-      std::fprintf(stderr,
-                   "vortelin-overview: %s\nTry 'vortelin-overview --help' for more.\n",
+      std::fprintf(stderr, "vortelin-overview: %s\nTry 'vortelin-overview --help' for more.\n",
                    parsed.error.c_str());
       return 2;
     case vortelin::overview::Request::draw:

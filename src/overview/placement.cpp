@@ -60,7 +60,8 @@ std::optional<double> read_number(std::string_view text) {
   if (first == std::string_view::npos) return std::nullopt;
   text.remove_prefix(first);
   double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
   if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
     return std::nullopt;
   }
@@ -90,12 +91,12 @@ Placement place_smps(const std::vector<TableRow>& rows, DateOrderChoice choice) 
   for (std::size_t index = 0; index < rows.size(); ++index) {
     const std::string_view text = rows[index].text;
     std::string reason;
-    const auto start = moment(row_field(text, SmpsColumn::first_date),
-                              row_field(text, SmpsColumn::first_time), placement.order, "first",
-                              reason);
-    const auto end = moment(row_field(text, SmpsColumn::last_date),
-                            row_field(text, SmpsColumn::last_time), placement.order, "last",
-                            reason);
+    const auto start =
+        moment(row_field(text, SmpsColumn::first_date), row_field(text, SmpsColumn::first_time),
+               placement.order, "first", reason);
+    const auto end =
+        moment(row_field(text, SmpsColumn::last_date), row_field(text, SmpsColumn::last_time),
+               placement.order, "last", reason);
     if (start && end && *end < *start) fail(reason, {"the last scan is before the first"});
     if (!start || !end || !reason.empty()) {
       placement.left_out.push_back(left_out(rows[index], TableKind::smps, reason));
@@ -114,13 +115,13 @@ Placement place_ccn(const std::vector<TableRow>& rows, DateOrderChoice choice) {
     const std::string_view text = rows[index].text;
     std::string reason;
     const std::string_view date = row_field(text, CcnColumn::date);
-    auto start = moment(date, row_field(text, CcnColumn::start_time), placement.order, "start",
-                        reason);
+    auto start =
+        moment(date, row_field(text, CcnColumn::start_time), placement.order, "start", reason);
     const auto end_of_day = read_clock_time(row_field(text, CcnColumn::end_time));
     const auto set_point = read_number(row_field(text, CcnColumn::set_point));
     if (!end_of_day) {
-      fail(reason, {blank(row_field(text, CcnColumn::end_time)) ? "blank " : "malformed ",
-                    "end time"});
+      fail(reason,
+           {blank(row_field(text, CcnColumn::end_time)) ? "blank " : "malformed ", "end time"});
     }
     if (!set_point) fail(reason, {"the set point is not a number"});
     if (!start || !end_of_day || !set_point) {

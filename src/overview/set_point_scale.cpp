@@ -52,8 +52,7 @@ SetPointScale make_set_point_scale(std::span<const Bar> segments) {
 
 std::size_t set_point_index(const SetPointScale& scale, double set_point) {
   return static_cast<std::size_t>(
-      std::lower_bound(scale.values.begin(), scale.values.end(), set_point) -
-      scale.values.begin());
+      std::lower_bound(scale.values.begin(), scale.values.end(), set_point) - scale.values.begin());
 }
 
 std::string_view set_point_colour(const SetPointScale& scale, std::size_t index) {

@@ -16,7 +16,7 @@ struct SetPointScale {
   std::vector<double> values;  // the distinct set points, ascending
   double low = 0;              // the axis: low < high, 0 included
   double high = 1;
-  std::vector<double> ticks;   // round values from low to high
+  std::vector<double> ticks;  // round values from low to high
 };
 
 SetPointScale make_set_point_scale(std::span<const Bar> segments);

@@ -193,9 +193,8 @@ std::string draw_overview(const Lane& smps, const Lane& ccn, std::string_view ca
   const bool any = first <= last;
   const auto ticks = static_cast<std::size_t>((kPlotRight - kPlotLeft) / kPixelsPerTick);
   const TimeAxis axis = any ? make_time_axis(first, last, ticks) : TimeAxis{0, 1, {}};
-  const TimeScale scale{axis.from,
-                        (kPlotRight - kPlotLeft) / static_cast<double>(axis.to - axis.from),
-                        kPlotLeft};
+  const TimeScale scale{
+      axis.from, (kPlotRight - kPlotLeft) / static_cast<double>(axis.to - axis.from), kPlotLeft};
 
   std::string out =
       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
@@ -206,15 +205,17 @@ std::string draw_overview(const Lane& smps, const Lane& ccn, std::string_view ca
   append_text(out, kPlotLeft, 30, "start", "font-size=\"18\" font-weight=\"bold\"",
               "Campaign overview");
   append_text(out, kPlotLeft, 52, "start", "font-size=\"12\" fill=\"#555555\"", caption);
-  open_element(out, "rect", {{"x", kPlotLeft},
-                             {"y", kSmpsTop},
-                             {"width", kPlotRight - kPlotLeft},
-                             {"height", kSmpsBottom - kSmpsTop}});
+  open_element(out, "rect",
+               {{"x", kPlotLeft},
+                {"y", kSmpsTop},
+                {"width", kPlotRight - kPlotLeft},
+                {"height", kSmpsBottom - kSmpsTop}});
   out += " fill=\"none\" stroke=\"#CCCCCC\"/>\n";
-  open_element(out, "rect", {{"x", kPlotLeft},
-                             {"y", kCcnTop},
-                             {"width", kPlotRight - kPlotLeft},
-                             {"height", kCcnBottom - kCcnTop}});
+  open_element(out, "rect",
+               {{"x", kPlotLeft},
+                {"y", kCcnTop},
+                {"width", kPlotRight - kPlotLeft},
+                {"height", kCcnBottom - kCcnTop}});
   out += " fill=\"none\" stroke=\"#CCCCCC\"/>\n";
   append_time_axis(out, axis, scale);
   append_text(out, kPlotLeft - 10, (kSmpsTop + kSmpsBottom) / 2 + 4, "end", "font-size=\"13\"",

@@ -17,7 +17,8 @@ constexpr std::string_view kCcnHeader =
 
 // What follows the file name in a row, from the name's closing quote to the
 // line end: '#' stands for any byte of a field, every other byte is itself.
-constexpr std::string_view kSmpsTail = R"(" "#########" "########" "########" "########" ### ###### ######)";
+constexpr std::string_view kSmpsTail =
+    R"(" "#########" "########" "########" "########" ### ###### ######)";
 constexpr std::string_view kCcnTail = R"(" "#########" "########" "########"  ######## ########)";
 
 std::string_view tail_of(TableKind kind) {

@@ -21,25 +21,19 @@ struct Step {
 };
 
 constexpr std::array kSteps{
-    Step{StepKind::seconds, 1},         Step{StepKind::seconds, 2},
-    Step{StepKind::seconds, 5},         Step{StepKind::seconds, 10},
-    Step{StepKind::seconds, 15},        Step{StepKind::seconds, 30},
-    Step{StepKind::seconds, 60},        Step{StepKind::seconds, 120},
-    Step{StepKind::seconds, 300},       Step{StepKind::seconds, 600},
-    Step{StepKind::seconds, 900},       Step{StepKind::seconds, 1800},
-    Step{StepKind::seconds, 3600},      Step{StepKind::seconds, 7200},
-    Step{StepKind::seconds, 10800},     Step{StepKind::seconds, 21600},
-    Step{StepKind::seconds, 43200},     Step{StepKind::seconds, 86400},
-    Step{StepKind::seconds, 172800},    Step{StepKind::month_days, 5},
-    Step{StepKind::month_days, 10},     Step{StepKind::months, 1},
-    Step{StepKind::months, 2},          Step{StepKind::months, 3},
-    Step{StepKind::months, 6},          Step{StepKind::years, 1},
-    Step{StepKind::years, 2},           Step{StepKind::years, 5},
-    Step{StepKind::years, 10},          Step{StepKind::years, 20},
-    Step{StepKind::years, 50},          Step{StepKind::years, 100},
-    Step{StepKind::years, 200},         Step{StepKind::years, 500},
-    Step{StepKind::years, 1000},        Step{StepKind::years, 2000},
-    Step{StepKind::years, 5000},        Step{StepKind::years, 10000},
+    Step{StepKind::seconds, 1},      Step{StepKind::seconds, 2},     Step{StepKind::seconds, 5},
+    Step{StepKind::seconds, 10},     Step{StepKind::seconds, 15},    Step{StepKind::seconds, 30},
+    Step{StepKind::seconds, 60},     Step{StepKind::seconds, 120},   Step{StepKind::seconds, 300},
+    Step{StepKind::seconds, 600},    Step{StepKind::seconds, 900},   Step{StepKind::seconds, 1800},
+    Step{StepKind::seconds, 3600},   Step{StepKind::seconds, 7200},  Step{StepKind::seconds, 10800},
+    Step{StepKind::seconds, 21600},  Step{StepKind::seconds, 43200}, Step{StepKind::seconds, 86400},
+    Step{StepKind::seconds, 172800}, Step{StepKind::month_days, 5},  Step{StepKind::month_days, 10},
+    Step{StepKind::months, 1},       Step{StepKind::months, 2},      Step{StepKind::months, 3},
+    Step{StepKind::months, 6},       Step{StepKind::years, 1},       Step{StepKind::years, 2},
+    Step{StepKind::years, 5},        Step{StepKind::years, 10},      Step{StepKind::years, 20},
+    Step{StepKind::years, 50},       Step{StepKind::years, 100},     Step{StepKind::years, 200},
+    Step{StepKind::years, 500},      Step{StepKind::years, 1000},    Step{StepKind::years, 2000},
+    Step{StepKind::years, 5000},     Step{StepKind::years, 10000},
 };
 
 constexpr std::array<std::string_view, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -102,8 +96,8 @@ std::vector<std::int64_t> tick_times(const Step& step, std::int64_t from, std::i
       break;
     }
     case StepKind::years:
-      for (std::int64_t year = ceil_multiple(start.year, step.size);
-           keep(at_midnight(year, 1, 1)); year += step.size) {
+      for (std::int64_t year = ceil_multiple(start.year, step.size); keep(at_midnight(year, 1, 1));
+           year += step.size) {
       }
       break;
   }
@@ -145,10 +139,10 @@ Tick labelled(std::int64_t at, const Step& step) {
 TimeAxis make_time_axis(std::int64_t first, std::int64_t last, std::size_t max_ticks) {
   max_ticks = std::max<std::size_t>(max_ticks, 2);
   if (last < first) std::swap(first, last);
-  // A margin of a fiftieth of the span on each side, and at least a minute (half
-  // an hour around a single moment), so that bars at the ends are not cut.
+  // A margin of a fiftieth of the span on each side (half an hour around a
+  // single moment), so that bars at the ends are not cut.
   const std::int64_t span = last - first;
-  const std::int64_t margin = span == 0 ? 1800 : std::max<std::int64_t>(span / 50, 60);
+  const std::int64_t margin = span == 0 ? 1800 : std::max<std::int64_t>(span / 50, 1);
   TimeAxis axis{first - margin, last + margin, {}};
   const auto length = axis.to - axis.from;
   for (const Step& step : kSteps) {
