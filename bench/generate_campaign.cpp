@@ -87,7 +87,7 @@ void write_ccn(Random& random, const std::string& path, std::int64_t days, std::
   // Nine tenths of the time running, about one outage in eight days.
   const std::int64_t length = days * kDay * 9 / 10 / segments;
   const std::int64_t outages = days / 8 + 1;
-  std::int64_t t = kStart + 10 * 3600;
+  std::int64_t t = kStart + 10 * std::int64_t{3600};
   std::int64_t file_start = -kDay;
   std::string name;
   std::string date;
@@ -104,7 +104,7 @@ void write_ccn(Random& random, const std::string& path, std::int64_t days, std::
                  time_text(t).c_str(), time_text(end).c_str(), kSetPoints[cycle], kDeltaT[cycle]);
     t = end;
     if (random.between(1, segments) <= outages) {
-      t += random.between(3 * 3600, 20 * 3600);
+      t += random.between(std::int64_t{3} * 3600, std::int64_t{20} * 3600);
       file_start = -kDay;
     }
   }

@@ -111,9 +111,9 @@ TEST(OverviewMerge, NarrowBarsMergeWithinTheirSetPointButNeverAcrossAGap) {
     bars.push_back({k * 300, k * 300 + 300, 0, bars.size()});
     groups.push_back(static_cast<std::size_t>(k % 2));
   }
-  bars.push_back({3600 * 3, 3600 * 3 + 300, 0, bars.size()});
+  bars.push_back({std::int64_t{3} * 3600, std::int64_t{3} * 3600 + 300, 0, bars.size()});
   groups.push_back(0);
-  bars.push_back({3600 * 3 + 300, 3600 * 3 + 600, 0, bars.size()});
+  bars.push_back({std::int64_t{3} * 3600 + 300, std::int64_t{3} * 3600 + 600, 0, bars.size()});
   groups.push_back(1);
   const std::vector<Mark> coarse = merge_marks(bars, groups, {0, 1.0 / 3600, 0});
   ASSERT_EQ(coarse.size(), 4u);

@@ -12,7 +12,8 @@ namespace vortelin::overview {
 namespace {
 
 std::int64_t at(std::int64_t year, int month, int day, int hour = 0, int minute = 0) {
-  return days_from_civil(year, month, day) * kSecondsPerDay + hour * 3600 + minute * 60;
+  return days_from_civil(year, month, day) * kSecondsPerDay + std::int64_t{hour} * 3600 +
+         std::int64_t{minute} * 60;
 }
 
 std::vector<std::string> labels(const TimeAxis& axis) {
