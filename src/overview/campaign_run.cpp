@@ -132,6 +132,11 @@ int draw_campaign(const Options& options, std::FILE* out, std::FILE* err) {
   const std::string ccn_path = in_folder(options.folder, table_name(TableKind::ccnc));
   const std::string picture =
       options.output.empty() ? in_folder(options.folder, kPictureName) : options.output;
+  std::error_code ignored;
+  if (!options.folder.empty() && !std::filesystem::is_directory(options.folder, ignored)) {
+    say(err, "no folder " + options.folder);
+    return 1;
+  }
   Table smps_table;
   Table ccn_table;
   if (!read_one(smps_path, TableKind::smps, smps_table, err) ||
