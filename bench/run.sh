@@ -186,4 +186,5 @@ echo "noeol vortelin / wc -l: $r (no goal: the whole line is read to find it has
 echo "peak RSS of vortelin: $max_peak_mib MiB (goal <= 8: $(verdict "$max_peak_mib" 8 '<='))"
 
 svg_mb=$(stat -c %s "$in/overview/scn_overview.svg" | awk '{ printf "%.1f", $1 / 1e6 }')
-echo "overview: ${med[overview.draw]} s for 100,000 CCN segments over a year (goal < 1: $(verdict "${med[overview.draw]}" 1 '<=')), SVG $svg_mb MB (goal < 25: $(verdict "$svg_mb" 25 '<=')), peak RSS $(awk -v k="${peak[overview.draw]}" 'BEGIN { printf "%.1f", k / 1024 }') MiB"
+overview_s=$(awk -v m="${med[overview.draw]}" 'BEGIN { printf "%.3f", m }')
+echo "overview: $overview_s s for 100,000 CCN segments over a year (goal < 1: $(verdict "$overview_s" 1 '<=')), SVG $svg_mb MB (goal < 25: $(verdict "$svg_mb" 25 '<=')), peak RSS $(awk -v k="${peak[overview.draw]}" 'BEGIN { printf "%.1f", k / 1024 }') MiB"
