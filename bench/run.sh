@@ -11,8 +11,10 @@
 # SEED, default 20050514) into a temporary folder, times the program and its
 # baselines (`wc -l`, `cat` to /dev/null, the awk peer) round by round, and
 # prints a table of median wall times and peak resident memory, then the
-# ratios, one per line. The inputs take about 2.6 GB and are deleted at the
-# end (KEEP=1 keeps them). Not part of CI.
+# ratios, one per line. It also times vortelin-overview drawing a year of
+# 100,000 CCN segments, against its goals (under 1 s and 25 MB of SVG). The
+# inputs take about 2.6 GB and are deleted at the end (KEEP=1 keeps them). Not
+# part of CI.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -31,6 +33,7 @@ echo "building the bench preset..." >&2
 (cd "$root" && cmake --preset bench >/dev/null && cmake --build --preset bench >/dev/null)
 prog=$root/build/bench/vortelin
 generate=$root/build/bench/bench/generate_inputs
+overview=$root/build/bench/vortelin-overview
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vortelin-bench.XXXXXX")
 if [ "${KEEP:-0}" = 1 ]; then
@@ -48,6 +51,8 @@ fi
 echo "generating the inputs (seed $seed)..." >&2
 nice "$generate" "$seed" "$tmp/in"
 in=$tmp/in
+mkdir -p "$in/overview"
+"$root/build/bench/bench/generate_campaign" "$seed" "$in/overview" 365 100000
 mapfile -t many_files < <(tr -d '\r' < "$in/many/files.lst")
 # Read every input once, so each timed run finds it in the page cache.
 cat "$in"/ccn/ccn_big.csv "$in"/smps/smps_big.txt "$in"/rows/smps_rows.txt \
@@ -74,7 +79,8 @@ timed() {
 
 # The commands, by label: case.command.
 labels=(ccn.vortelin ccn.wc ccn.awk smps.vortelin smps.wc rows.vortelin rows.wc wide.vortelin
-        wide.wc newest.vortelin newest.wc many.vortelin many.cat noeol.vortelin noeol.wc)
+        wide.wc newest.vortelin newest.wc many.vortelin many.cat noeol.vortelin noeol.wc
+        overview.draw)
 # The inputs an older build reads as this one does (it may not know the newest layout).
 baseline=${BASELINE:-}
 compared=(ccn smps rows wide many)
@@ -101,6 +107,7 @@ run_label() {
     many.cat) cd "$in/many" && timed cat -- "${many_files[@]}" ;;
     noeol.vortelin) cd "$in/noeol" && timed "$prog" < answer.txt ;;
     noeol.wc) cd "$in/noeol" && timed wc -l no_line_end.dat ;;
+    overview.draw) cd "$in/overview" && timed "$overview" ;;
   esac
 }
 
@@ -117,6 +124,9 @@ check() {
     rows.vortelin | wide.vortelin | newest.vortelin)
       [ "$status" = 0 ] && grep -q "${expected_rows[$1]}" "$in/${1%%.*}/scn_smps.dat" ||
         { echo "run.sh: $1 did not give its row (status $status)" >&2; exit 1; } ;;
+    overview.draw)
+      [ "$status" = 0 ] && [ -s "$in/overview/scn_overview.svg" ] ||
+        { echo "run.sh: vortelin-overview failed (status $status)" >&2; cat "$tmp/stderr" >&2; exit 1; } ;;
     *.vortelin | *.baseline)
       [ "$status" = 0 ] && grep -q 'STOP Scanning finished' "$tmp/stderr" ||
         { echo "run.sh: $1 failed (status $status)" >&2; cat "$tmp/stderr" >&2; exit 1; } ;;
@@ -154,6 +164,7 @@ describe() {
     newest) echo "SMPS newest layout, 100 MB header row" ;;
     many) echo "10,000 CCN files of ~10 KB" ;;
     noeol) echo "1 GiB data file, no line end" ;;
+    overview) echo "vortelin-overview, 100,000 segments, a year" ;;
   esac
 }
 
@@ -193,6 +204,10 @@ echo "many vortelin / cat: $r (goal <= 3: $(verdict "$r" 3 '<='))"
 r=$(ratio "${med[noeol.vortelin]}" "${med[noeol.wc]}")
 echo "noeol vortelin / wc -l: $r (no goal: the whole line is read to find it has no line end)"
 echo "peak RSS of vortelin: $max_peak_mib MiB (goal <= 8: $(verdict "$max_peak_mib" 8 '<='))"
+
+svg_mb=$(stat -c %s "$in/overview/scn_overview.svg" | awk '{ printf "%.1f", $1 / 1e6 }')
+overview_s=$(awk -v m="${med[overview.draw]}" 'BEGIN { printf "%.3f", m }')
+echo "overview: $overview_s s for 100,000 CCN segments over a year (goal < 1: $(verdict "$overview_s" 1 '<=')), SVG $svg_mb MB (goal < 25: $(verdict "$svg_mb" 25 '<=')), peak RSS $(awk -v k="${peak[overview.draw]}" 'BEGIN { printf "%.1f", k / 1024 }') MiB"
 if [ -n "$baseline" ]; then
   echo
   echo "this build / $baseline, same inputs, same rounds (above 1: slower):"

@@ -14,7 +14,10 @@ install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR
 # The tables a run in examples/ leaves behind are not part of the examples.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples DESTINATION ${CMAKE_INSTALL_DOCDIR}
   PATTERN "scn_smps.dat" EXCLUDE
-  PATTERN "scn_ccnc.dat" EXCLUDE)
+  PATTERN "scn_ccnc.dat" EXCLUDE
+  PATTERN "scn_overview.svg" EXCLUDE)
+# The campaign picture's program, beside vortelin.
+install(TARGETS vortelin-overview)
 
 set(CPACK_PACKAGE_NAME vortelin)
 set(CPACK_PACKAGE_VENDOR "VORTELIN project")

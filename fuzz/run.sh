@@ -2,7 +2,8 @@
 # Runs one fuzz target for a number of seconds, on a corpus seeded from the
 # whole-process cases the first time:
 #   fuzz/run.sh TARGET SECONDS [extra libFuzzer flags]
-# TARGET is value_reader, record_reader, smps_scanner, ccn_scanner or whole_run.
+# TARGET is value_reader, record_reader, smps_scanner, ccn_scanner, whole_run or
+# overview_tables.
 # Build the targets first: cmake --preset fuzz && cmake --build --preset fuzz
 # Crash inputs go to build/fuzz/artifacts/.
 set -eu

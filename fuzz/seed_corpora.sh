@@ -9,7 +9,7 @@ set -eu
 cases=$1
 out=$2
 mkdir -p "$out/value_reader" "$out/record_reader" "$out/smps_scanner" "$out/ccn_scanner" \
-  "$out/whole_run"
+  "$out/whole_run" "$out/overview_tables"
 # Seeds longer than the fuzzers' -max_len would only be cut. A case's file may
 # be huge (the 1 GB case, a line with no end), so every file is cut with
 # head -c before it is split into lines, and the shell reads only lines that
@@ -53,4 +53,13 @@ for case_dir in "$cases"/*/; do
       printf '\003\000%s\n' "$line" > "$out/value_reader/${base}_$i"
     done
   done
+done
+
+# The tables the cases expect seed the reader of vortelin-overview; the first
+# byte says which table a seed is (0 scn_smps.dat, 1 scn_ccnc.dat).
+for table in "$cases"/*/expected/scn_smps.dat "$cases"/*/expected/scn_ccnc.dat; do
+  [ -f "$table" ] || continue
+  case_name=$(basename "$(dirname "$(dirname "$table")")")
+  case $table in *smps.dat) kind='\000' ;; *) kind='\001' ;; esac
+  { printf "$kind"; head -c "$max_seed" "$table"; } > "$out/overview_tables/${case_name}_$(basename "$table")"
 done

@@ -7,6 +7,8 @@
 #   package  dpkg-dev and file, which the .deb's dependency list is read with
 #   windows  the MinGW-w64 cross compiler and wine, for vortelin.exe
 #   fuzz     clang and its runtime libraries, for the libFuzzer targets
+#   picture  an SVG renderer (rsvg-convert) and netpbm, with which CI renders
+#            vortelin-overview's picture and checks its pixels
 # As root it installs them with apt-get; otherwise it names what is missing and
 # how to install it, and fails. With everything there, it does nothing.
 set -euo pipefail
@@ -18,8 +20,9 @@ for group in "${@:-build}"; do
     package) packages+=(dpkg-dev file) ;;
     windows) packages+=(g++-mingw-w64-x86-64 wine64 wine) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    picture) packages+=(librsvg2-bin netpbm) ;;
     *)
-      echo "install-deps.sh: unknown group '$group' (build, package, windows or fuzz)" >&2
+      echo "install-deps.sh: unknown group '$group' (build, package, windows, fuzz or picture)" >&2
       exit 2
       ;;
   esac
