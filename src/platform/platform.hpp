@@ -38,6 +38,10 @@ std::ptrdiff_t write_some(int fd, const char* data, std::size_t size);
 // True when `fd` can be positioned; `to_start` also moves it to its first byte.
 bool reposition(int fd, bool to_start);
 
+// Moves a positionable file's position `count` bytes back; false for anything
+// else (a pipe, a terminal, a console).
+bool step_back(int fd, std::uint64_t count);
+
 // The size of a regular file, or false for anything else (a device, a pipe).
 bool regular_file_size(int fd, std::uint64_t& size);
 // Sets a file's length. Safe in the console-signal handler.

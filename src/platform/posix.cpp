@@ -81,6 +81,10 @@ bool reposition(int fd, bool to_start) {
   return ::lseek(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
 }
 
+bool step_back(int fd, std::uint64_t count) {
+  return ::lseek(fd, -static_cast<off_t>(count), SEEK_CUR) >= 0;
+}
+
 bool regular_file_size(int fd, std::uint64_t& size) {
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;

@@ -142,6 +142,14 @@ bool reposition(int fd, bool to_start) {
   return _lseeki64(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
 }
 
+bool step_back(int fd, std::uint64_t count) {
+  if (GetFileType(os_handle(fd)) != FILE_TYPE_DISK) {
+    errno = ESPIPE;
+    return false;
+  }
+  return _lseeki64(fd, -static_cast<long long>(count), SEEK_CUR) >= 0;
+}
+
 bool regular_file_size(int fd, std::uint64_t& size) {
   struct _stat64 info {};
   if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG) return false;
