@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vortelin {
 
@@ -20,6 +21,10 @@ inline constexpr int kStandardError = 2;
 void prepare_standard_streams();
 
 bool is_interactive(int fd);
+
+// The line end of text read by people and tools outside the console dialogue,
+// such as the help text: LF on POSIX, CR LF on Windows.
+std::string_view text_line_end();
 
 // Opens an existing file for reading, or returns -1. A folder is not a file to
 // read, and the open never blocks (a FIFO without a writer, a device).

@@ -50,6 +50,10 @@ bool is_interactive(int fd) {
   return ::isatty(fd) == 1;
 }
 
+std::string_view text_line_end() {
+  return "\n";
+}
+
 int open_existing_file(const std::string& name) {
   const int fd = open_without_blocking(name, O_RDONLY);
   if (fd < 0) return -1;

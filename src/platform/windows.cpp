@@ -86,6 +86,10 @@ bool is_interactive(int fd) {
   return _isatty(fd) != 0;
 }
 
+std::string_view text_line_end() {
+  return "\r\n";
+}
+
 int open_existing_file(const std::string& name) {
   const int fd = _open(name.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
   if (fd < 0) return -1;
