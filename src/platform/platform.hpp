@@ -26,6 +26,10 @@ bool is_interactive(int fd);
 // such as the help text: LF on POSIX, CR LF on Windows.
 std::string_view text_line_end();
 
+// Opening by name. On Windows a name that is UTF-8 beyond ASCII is opened by
+// its characters, through the wide-character calls; any other name is passed
+// as bytes of the system's code page. On POSIX a name is bytes.
+
 // Opens an existing file for reading, or returns -1. A folder is not a file to
 // read, and the open never blocks (a FIFO without a writer, a device).
 int open_existing_file(const std::string& name);
