@@ -4,7 +4,9 @@
 # GROUP is one or more of
 #   build    (the default) g++, cmake, ninja-build and libgtest-dev: enough to
 #            build the program and run every test
-#   package  dpkg-dev and file, which the .deb's dependency list is read with
+#   package  dpkg-dev and file, which the .deb's dependency list is read with;
+#            lintian, Debian's package checker; groff-base and man-db, which
+#            render the manual pages and find an installed one
 #   windows  the MinGW-w64 cross compiler and wine, for vortelin.exe
 #   fuzz     clang and its runtime libraries, for the libFuzzer targets
 #   picture  an SVG renderer (rsvg-convert) and netpbm, with which CI renders
@@ -17,7 +19,7 @@ packages=()
 for group in "${@:-build}"; do
   case $group in
     build) packages+=(g++ cmake ninja-build libgtest-dev) ;;
-    package) packages+=(dpkg-dev file) ;;
+    package) packages+=(dpkg-dev file lintian groff-base man-db) ;;
     windows) packages+=(g++-mingw-w64-x86-64 wine64 wine) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     picture) packages+=(librsvg2-bin netpbm) ;;

@@ -118,7 +118,8 @@ int execute(Run& run) {
 
   attach(run.answer, kAnswerUnit, "", kStandardInput, run.answer_buffer, true, run.trace);
   RawRecord record;
-  read_record(run.answer, kNameLength, Handling::none, record);
+  // The answer line alone: what follows it is the caller's.
+  read_shared_record(run.answer, kNameLength, Handling::none, record);
   FixedField<kNameLength> listfil;
   listfil.assign(record.text);
 

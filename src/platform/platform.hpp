@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vortelin {
 
@@ -20,6 +21,14 @@ inline constexpr int kStandardError = 2;
 void prepare_standard_streams();
 
 bool is_interactive(int fd);
+
+// The line end of text read by people and tools outside the console dialogue,
+// such as the help text: LF on POSIX, CR LF on Windows.
+std::string_view text_line_end();
+
+// Opening by name. On Windows a name that is UTF-8 beyond ASCII is opened by
+// its characters, through the wide-character calls; any other name is passed
+// as bytes of the system's code page. On POSIX a name is bytes.
 
 // Opens an existing file for reading, or returns -1. A folder is not a file to
 // read, and the open never blocks (a FIFO without a writer, a device).
@@ -37,6 +46,10 @@ std::ptrdiff_t write_some(int fd, const char* data, std::size_t size);
 
 // True when `fd` can be positioned; `to_start` also moves it to its first byte.
 bool reposition(int fd, bool to_start);
+
+// Moves a positionable file's position `count` bytes back; false for anything
+// else (a pipe, a terminal, a console).
+bool step_back(int fd, std::uint64_t count);
 
 // The size of a regular file, or false for anything else (a device, a pipe).
 bool regular_file_size(int fd, std::uint64_t& size);

@@ -50,6 +50,10 @@ bool is_interactive(int fd) {
   return ::isatty(fd) == 1;
 }
 
+std::string_view text_line_end() {
+  return "\n";
+}
+
 int open_existing_file(const std::string& name) {
   const int fd = open_without_blocking(name, O_RDONLY);
   if (fd < 0) return -1;
@@ -79,6 +83,10 @@ std::ptrdiff_t write_some(int fd, const char* data, std::size_t size) {
 
 bool reposition(int fd, bool to_start) {
   return ::lseek(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
+}
+
+bool step_back(int fd, std::uint64_t count) {
+  return ::lseek(fd, -static_cast<off_t>(count), SEEK_CUR) >= 0;
 }
 
 bool regular_file_size(int fd, std::uint64_t& size) {

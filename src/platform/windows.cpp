@@ -13,8 +13,10 @@
 #include <climits>
 #include <csignal>
 #include <cstdint>
+#include <string>
 
 #include "platform/platform.hpp"
+#include "text/utf8.hpp"
 
 namespace vortelin {
 
@@ -49,6 +51,24 @@ int errno_of(DWORD error) {
     default:
       return EIO;
   }
+}
+
+// A name that is UTF-8 beyond ASCII, as current editors save a list, in UTF-16
+// for the wide-character calls; empty for any other name, which keeps going to
+// the ANSI calls as bytes of the system's code page.
+std::wstring wide_name(const std::string& name) {
+  if (!is_utf8_beyond_ascii(name) || name.size() > INT_MAX) return {};
+  const int length = static_cast<int>(name.size());
+  const int units = MultiByteToWideChar(CP_UTF8, 0, name.data(), length, nullptr, 0);
+  if (units <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(units), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, name.data(), length, wide.data(), units);
+  return wide;
+}
+
+int open_by_name(const std::string& name, int flags, int mode) {
+  const std::wstring wide = wide_name(name);
+  return wide.empty() ? _open(name.c_str(), flags, mode) : _wopen(wide.c_str(), flags, mode);
 }
 
 // Console events arrive on a thread of their own. Like a POSIX signal, the
@@ -86,8 +106,12 @@ bool is_interactive(int fd) {
   return _isatty(fd) != 0;
 }
 
+std::string_view text_line_end() {
+  return "\r\n";
+}
+
 int open_existing_file(const std::string& name) {
-  const int fd = _open(name.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+  const int fd = open_by_name(name, _O_RDONLY | _O_BINARY | _O_NOINHERIT, 0);
   if (fd < 0) return -1;
   struct _stat64 info {};
   if (_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) == _S_IFDIR) {
@@ -98,15 +122,19 @@ int open_existing_file(const std::string& name) {
 }
 
 int create_or_empty_file(const std::string& name) {
-  return _open(name.c_str(), _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
-               _S_IREAD | _S_IWRITE);
+  return open_by_name(name, _O_WRONLY | _O_CREAT | _O_TRUNC | _O_BINARY | _O_NOINHERIT,
+                      _S_IREAD | _S_IWRITE);
 }
 
 // The C runtime cannot open a folder; the system can, given backup semantics.
 int open_anything_for_reading(const std::string& name) {
-  const HANDLE handle = CreateFileA(name.c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  const std::wstring wide = wide_name(name);
+  const HANDLE handle = wide.empty()
+                            ? CreateFileA(name.c_str(), GENERIC_READ, kShare, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)
+                            : CreateFileW(wide.c_str(), GENERIC_READ, kShare, nullptr,
+                                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return -1;
   const int fd = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_RDONLY | _O_BINARY);
   if (fd < 0) CloseHandle(handle);
@@ -140,6 +168,14 @@ bool reposition(int fd, bool to_start) {
     return false;
   }
   return _lseeki64(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
+}
+
+bool step_back(int fd, std::uint64_t count) {
+  if (GetFileType(os_handle(fd)) != FILE_TYPE_DISK) {
+    errno = ESPIPE;
+    return false;
+  }
+  return _lseeki64(fd, -static_cast<long long>(count), SEEK_CUR) >= 0;
 }
 
 bool regular_file_size(int fd, std::uint64_t& size) {

@@ -72,6 +72,17 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
   return Outcome::record;
 }
 
+Outcome read_shared_record(InChannel& channel, std::size_t limit, Handling handling,
+                           RawRecord& record) {
+  const bool movable = reposition(channel.fd, false);
+  if (!movable) channel.reader.read_bytewise();
+  const Outcome got = read_record(channel, limit, handling, record);
+  const std::size_t unread = channel.reader.buffered();
+  // The record stays valid: forgetting the buffered bytes does not touch them.
+  if (movable && unread > 0 && step_back(channel.fd, unread)) channel.reader.reset();
+  return got;
+}
+
 void rewind(InChannel& channel) {
   RecordReader& reader = channel.reader;
   const bool replay = reader.holds_start();

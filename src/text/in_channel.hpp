@@ -66,6 +66,13 @@ inline std::string_view read_required_text(InChannel& channel, RawRecord& record
   return record.text;
 }
 
+// read_record for an input shared with the caller, such as standard input:
+// the record is the same, and the input is left just after its line end, for
+// whoever reads it next. A file is read ahead and then moved back; an input
+// that cannot be moved (a pipe, a terminal) is read a byte at a time.
+Outcome read_shared_record(InChannel& channel, std::size_t limit, Handling handling,
+                           RawRecord& record);
+
 // The fatal end-of-file condition of a read on `channel`, with `context`.
 [[noreturn]] void fail_at_end(InChannel& channel, std::string_view context);
 

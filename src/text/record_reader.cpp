@@ -31,7 +31,8 @@ Fetch RecordReader::fill() {
     holds_start_ = false;
   }
   for (;;) {
-    const std::ptrdiff_t got = read_some(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    const std::size_t room = bytewise_ ? 1 : buffer_.size() - end_;
+    const std::ptrdiff_t got = read_some(fd_, buffer_.data() + end_, room);
     if (got > 0) {
       end_ += static_cast<std::size_t>(got);
       return Fetch::record;

@@ -67,6 +67,13 @@ class RecordReader {
   // Forgets everything buffered, after the file was repositioned.
   void reset();
 
+  // The bytes read from the file but not yet returned in a record.
+  std::size_t buffered() const { return end_ - begin_; }
+  // From now on every read takes one byte, so the file is read no further than
+  // the line end of the record returned: what follows stays for whoever reads
+  // an input that cannot be repositioned (a pipe, a terminal) next.
+  void read_bytewise() { bytewise_ = true; }
+
  private:
   Fetch fill();
   Fetch finish_long_line(std::size_t limit, RawRecord& record, const LineSink* sink);
@@ -86,6 +93,7 @@ class RecordReader {
   std::size_t end_ = 0;    // end of the buffered bytes
   bool input_done_ = false;
   bool holds_start_ = true;
+  bool bytewise_ = false;
   int error_ = 0;
   std::array<char, kMaxFieldLength> head_{};  // first bytes of a line longer than the buffer
 };

@@ -1,5 +1,13 @@
 // Whole-process cases: every folder under cases/ is one run of the program in a fresh working
 // directory, and its expected/ folder holds the exact bytes the run must produce.
+//
+// A case folder holds: files/ (the working directory's files), setup.sh (run there first),
+// stdin (standard input; none reads /dev/null), args (the program's arguments, one per line),
+// signal (see MidRunSignal), the markers skip_as_root, skip_on_windows (holding the reason) and
+// native_line_ends (expected/stdout has LF line ends, which the Windows build writes as CR LF),
+// and expected/: status, stdout, stderr, the tables, no_tables, and stdin_rest, what a later
+// command reads from the same standard input after the program, which is then checked for stdin
+// given as a file and as a pipe.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -18,6 +26,7 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "support/temp_files.hpp"
@@ -94,32 +103,30 @@ bool holds_open(pid_t pid, const fs::path& file) {
   return false;
 }
 
-// Runs `argv` in `dir` with standard input read from `in` and both outputs
-// written to files. With `err` empty, standard output and error are appended
-// to `out`, as `>> out 2>&1` does.
-Outcome run(const std::vector<std::string>& argv, const fs::path& dir, const fs::path& in,
-            const fs::path& out, const fs::path& err,
-            const std::optional<MidRunSignal>& signal = std::nullopt) {
+// Runs `argv` in `dir` with standard input read from the descriptor `in` and
+// both outputs written to files. With `err` empty, standard output and error
+// are appended to `out`, as `>> out 2>&1` does.
+Outcome run(const std::vector<std::string>& argv, const fs::path& dir, int in, const fs::path& out,
+            const fs::path& err, const std::optional<MidRunSignal>& signal = std::nullopt) {
   std::vector<char*> args;
   args.reserve(argv.size() + 1);
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
   const bool appended = err.empty();
-  const char* const paths[] = {in.c_str(), out.c_str(), err.c_str(), dir.c_str()};
+  const char* const paths[] = {out.c_str(), err.c_str(), dir.c_str()};
   const pid_t pid = fork();
   if (pid == 0) {
     // Only async-signal-safe calls between fork and exec.
     const int out_flags =
         appended ? O_WRONLY | O_APPEND | O_CLOEXEC : O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC;
-    const int in_fd = open(paths[0], O_RDONLY | O_CLOEXEC);
-    const int out_fd = open(paths[1], out_flags, 0644);
+    const int out_fd = open(paths[0], out_flags, 0644);
     const int err_fd =
-        appended ? out_fd : open(paths[2], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const int fds[] = {in_fd, out_fd, err_fd};
+        appended ? out_fd : open(paths[1], O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fds[] = {in, out_fd, err_fd};
     for (int fd = 0; fd < 3; ++fd) {
       if (fds[fd] < 0 || dup2(fds[fd], fd) < 0) _exit(127);
     }
-    if (chdir(paths[3]) != 0) _exit(127);
+    if (chdir(paths[2]) != 0) _exit(127);
     execvp(args[0], args.data());
     _exit(127);
   }
@@ -148,6 +155,75 @@ Outcome run(const std::vector<std::string>& argv, const fs::path& dir, const fs:
   return outcome;
 }
 
+// A descriptor open for reading, closed at the end of its scope.
+struct Input {
+  int fd = -1;
+  explicit Input(const fs::path& path) : fd(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+  Input(const Input&) = delete;
+  Input& operator=(const Input&) = delete;
+  ~Input() {
+    if (fd >= 0) close(fd);
+  }
+};
+
+// Everything left to read on `fd`, up to its end.
+std::string read_rest(int fd) {
+  std::string rest;
+  char block[65536];
+  for (;;) {
+    const ssize_t got = read(fd, block, sizeof block);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) break;
+    rest.append(block, static_cast<std::size_t>(got));
+  }
+  return rest;
+}
+
+// Standard input through a pipe, as `cat stdin | program` gives it: a thread
+// writes the bytes while the program runs, and what the program leaves in the
+// pipe stays for the next reader.
+class PipedInput {
+ public:
+  explicit PipedInput(std::string bytes) : bytes_(std::move(bytes)) {
+    if (pipe2(ends_, O_CLOEXEC) != 0) return;
+    writer_ = std::thread([this] {
+      const char* data = bytes_.data();
+      std::size_t left = bytes_.size();
+      while (left > 0) {
+        const ssize_t put = write(ends_[1], data, left);
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) break;
+        data += put;
+        left -= static_cast<std::size_t>(put);
+      }
+      close(ends_[1]);
+    });
+  }
+  PipedInput(const PipedInput&) = delete;
+  PipedInput& operator=(const PipedInput&) = delete;
+  // Reading to the end lets the writer finish, so it never waits on a closed pipe.
+  ~PipedInput() { rest(); }
+
+  int read_end() const { return ends_[0]; }
+
+  // What the program did not read; call it once the program has ended.
+  std::string rest() {
+    std::string left;
+    if (ends_[0] >= 0) {
+      left = read_rest(ends_[0]);
+      close(ends_[0]);
+      ends_[0] = -1;
+    }
+    if (writer_.joinable()) writer_.join();
+    return left;
+  }
+
+ private:
+  std::string bytes_;
+  int ends_[2] = {-1, -1};
+  std::thread writer_;
+};
+
 // "0", "1", ... for an exit, "abort" for SIGABRT, "signal N" for any other signal.
 std::string status_text(int status) {
   if (WIFEXITED(status)) return std::to_string(WEXITSTATUS(status));
@@ -164,34 +240,45 @@ std::string trimmed(std::string text) {
   return text;
 }
 
-// Expected bytes too large to keep in the case come from a script beside them:
-// expected/NAME.sh writes the bytes of expected/NAME on its standard output.
-fs::path generated(const fs::path& expected) {
+// The bytes a case expects in expected/NAME, or none when it has no such file.
+// Bytes too large to keep in the case come from a script beside them:
+// expected/NAME.sh writes them on its standard output.
+std::optional<std::string> expected_bytes(const fs::path& expected) {
+  if (fs::exists(expected)) return read_bytes(expected);
   fs::path script = expected;
   script += ".sh";
-  if (fs::exists(expected) || !fs::exists(script)) return expected;
-  fs::path bytes = expected.filename();
-  bytes = fs::temp_directory_path() /
-          ("vortelin-e2e-expected-" + std::to_string(getpid()) + "-" + bytes.string());
+  if (!fs::exists(script)) return std::nullopt;
+  const fs::path bytes =
+      fs::temp_directory_path() /
+      ("vortelin-e2e-expected-" + std::to_string(getpid()) + "-" + expected.filename().string());
+  const Input nothing("/dev/null");
   const Outcome made =
-      run({"/bin/sh", script.string()}, expected.parent_path(), "/dev/null", bytes, "/dev/null");
-  if (made.timed_out || !WIFEXITED(made.status) || WEXITSTATUS(made.status) != 0) return expected;
-  return bytes;
+      run({"/bin/sh", script.string()}, expected.parent_path(), nothing.fd, bytes, "/dev/null");
+  std::optional<std::string> got;
+  if (!made.timed_out && WIFEXITED(made.status) && WEXITSTATUS(made.status) == 0) {
+    got = read_bytes(bytes);
+  }
+  fs::remove(bytes);
+  return got;
 }
 
-void expect_same_bytes(const std::string& what, const fs::path& given, const fs::path& actual) {
-  const fs::path expected = generated(given);
-  if (!fs::exists(expected)) {
+void expect_same_text(const std::string& what, const std::optional<std::string>& expected,
+                      const std::string& actual) {
+  if (!expected) {
     ADD_FAILURE() << "the case lacks expected/" << what;
     return;
   }
+  const std::string diff = difference(*expected, actual);
+  EXPECT_TRUE(diff.empty()) << what << ": " << diff;
+}
+
+void expect_same_bytes(const std::string& what, const std::optional<std::string>& expected,
+                       const fs::path& actual) {
   if (!fs::exists(actual)) {
     ADD_FAILURE() << what << " was not produced";
     return;
   }
-  const std::string diff = difference(read_bytes(expected), read_bytes(actual));
-  if (expected != given) fs::remove(expected);
-  EXPECT_TRUE(diff.empty()) << what << ": " << diff;
+  expect_same_text(what, expected, read_bytes(actual));
 }
 
 // The program under test: the one built beside this runner, or the one named by
@@ -210,6 +297,27 @@ bool testing_windows_build() {
   return fs::path(program_command().back()).extension() == ".exe";
 }
 
+// The program and the case's arguments: one per line of its `args` file.
+std::vector<std::string> case_command(const fs::path& source) {
+  std::vector<std::string> command = program_command();
+  std::ifstream in(source / "args", std::ios::binary);
+  for (std::string argument; std::getline(in, argument);) command.push_back(argument);
+  return command;
+}
+
+// What the program must write on standard output. Text for people and tools
+// (the help) ends its lines with the platform's line end: CR LF on Windows.
+std::optional<std::string> expected_stdout(const fs::path& source) {
+  std::optional<std::string> bytes = expected_bytes(source / "expected" / "stdout");
+  if (!bytes || !fs::exists(source / "native_line_ends") || !testing_windows_build()) return bytes;
+  std::string crlf;
+  for (const char c : *bytes) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  return crlf;
+}
+
 std::vector<std::string> case_names() {
   std::vector<std::string> names;
   std::error_code error;
@@ -226,7 +334,8 @@ void prepare(const fs::path& source, const fs::path& work) {
   if (fs::exists(source / "files")) fs::copy(source / "files", work, fs::copy_options::recursive);
   if (fs::exists(source / "setup.sh")) {
     const fs::path log = work.parent_path() / (work.filename().string() + "-setup");
-    const Outcome setup = run({"/bin/sh", (source / "setup.sh").string()}, work, "/dev/null", log,
+    const Input nothing("/dev/null");
+    const Outcome setup = run({"/bin/sh", (source / "setup.sh").string()}, work, nothing.fd, log,
                               log.string() + ".err");
     ASSERT_TRUE(!setup.timed_out && status_text(setup.status) == "0")
         << "setup.sh failed: " << read_bytes(log.string() + ".err");
@@ -253,7 +362,11 @@ TEST_P(EndToEnd, Run) {
   if (HasFatalFailure()) return;
 
   const fs::path input = fs::exists(source / "stdin") ? source / "stdin" : "/dev/null";
-  const Outcome outcome = run(program_command(), work, input, temp.path / "stdout",
+  const std::vector<std::string> command = case_command(source);
+  const std::optional<std::string> stdin_rest = expected_bytes(expected / "stdin_rest");
+  const Input file_input(input);
+  ASSERT_GE(file_input.fd, 0) << "cannot open " << input;
+  const Outcome outcome = run(command, work, file_input.fd, temp.path / "stdout",
                               temp.path / "stderr", mid_run_signal(source / "signal", work));
   ASSERT_FALSE(outcome.timed_out) << "killed after " << kTimeout.count() << " s";
 
@@ -262,39 +375,50 @@ TEST_P(EndToEnd, Run) {
   // An aborted Windows program ends with exit code 3.
   if (testing_windows_build() && status == "3") status = "abort";
   EXPECT_EQ(trimmed(read_bytes(expected / "status")), status);
-  expect_same_bytes("stdout", expected / "stdout", temp.path / "stdout");
-  expect_same_bytes("stderr", expected / "stderr", temp.path / "stderr");
+  const std::optional<std::string> stdout_bytes = expected_stdout(source);
+  const std::optional<std::string> stderr_bytes = expected_bytes(expected / "stderr");
+  expect_same_bytes("stdout", stdout_bytes, temp.path / "stdout");
+  expect_same_bytes("stderr", stderr_bytes, temp.path / "stderr");
   for (const char* table : {"scn_smps.dat", "scn_ccnc.dat"}) {
     if (fs::exists(expected / table) || fs::exists(expected / (std::string(table) + ".sh"))) {
-      expect_same_bytes(table, expected / table, work / table);
+      expect_same_bytes(table, expected_bytes(expected / table), work / table);
     }
     if (fs::exists(expected / "no_tables")) {
       EXPECT_FALSE(fs::exists(work / table)) << table << " exists";
     }
   }
+  // The file's position is shared with the program, as in `{ vortelin; cat; } < stdin`.
+  if (stdin_rest) {
+    expect_same_text("what a later command reads from standard input (a file)", stdin_rest,
+                     read_rest(file_input.fd));
+  }
   if (fs::exists(source / "signal")) return;  // the handler writes standard error first
 
   // Again, as a script logs a run: both outputs appended to one file that
-  // already holds earlier output, which must all be kept, in order.
+  // already holds earlier output, which must all be kept, in order. A case that
+  // checks what is left of standard input gets it through a pipe this time, as
+  // in `cat stdin | { vortelin; cat; } >> log 2>&1`.
   const fs::path again = temp.path / "again";
   prepare(source, again);
   if (HasFatalFailure()) return;
   const std::string earlier = "earlier output\r\nthat the run must keep\n";
   const fs::path log = temp.path / "log";
   std::ofstream(log, std::ios::binary) << earlier;
-  const Outcome logged = run(program_command(), again, input, log, {});
-  ASSERT_FALSE(logged.timed_out) << "killed after " << kTimeout.count() << " s";
-  const fs::path expected_log = temp.path / "expected_log";
-  {
-    std::ofstream joined(expected_log, std::ios::binary);
-    joined << earlier;
-    for (const char* stream : {"stdout", "stderr"}) {
-      const fs::path bytes = generated(expected / stream);
-      joined << read_bytes(bytes);
-      if (bytes != expected / stream) fs::remove(bytes);
-    }
+  std::optional<PipedInput> piped;
+  std::optional<Input> file_again;
+  if (stdin_rest) {
+    piped.emplace(read_bytes(input));
+  } else {
+    file_again.emplace(input);
   }
-  expect_same_bytes("stdout and stderr appended to one file", expected_log, log);
+  const Outcome logged = run(command, again, piped ? piped->read_end() : file_again->fd, log, {});
+  ASSERT_FALSE(logged.timed_out) << "killed after " << kTimeout.count() << " s";
+  if (piped) {
+    expect_same_text("what a later command reads from standard input (a pipe)", stdin_rest,
+                     piped->rest());
+  }
+  expect_same_bytes("stdout and stderr appended to one file",
+                    earlier + stdout_bytes.value_or("") + stderr_bytes.value_or(""), log);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),

@@ -1,6 +1,7 @@
 #include "text/in_channel.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <string>
@@ -123,6 +124,63 @@ TEST_F(InChannelTest, RewindGivesTheFirstRecordAgain) {
     EXPECT_EQ(all_records(), c.expected);
     rewind(channel_);
     EXPECT_EQ(all_records(), c.expected);
+  }
+}
+
+// A descriptor reading `contents` through a pipe, which cannot be repositioned.
+int pipe_holding(const std::string& contents) {
+  int ends[2];
+  if (::pipe(ends) != 0) return -1;
+  const bool written =
+      ::write(ends[1], contents.data(), contents.size()) == static_cast<ssize_t>(contents.size());
+  ::close(ends[1]);
+  if (!written) {
+    ::close(ends[0]);
+    return -1;
+  }
+  return ends[0];
+}
+
+std::string rest_of(int fd) {
+  std::string rest;
+  char block[4096];
+  for (ssize_t got; (got = ::read(fd, block, sizeof block)) > 0;) {
+    rest.append(block, static_cast<std::size_t>(got));
+  }
+  return rest;
+}
+
+TEST_F(InChannelTest, SharedReadLeavesWhatFollowsTheLineEnd) {
+  const std::string long_line(10000, 'L');
+  std::string many;
+  for (int i = 0; i < 3000; ++i) many += "rest " + std::to_string(i) + "\n";
+  struct Case {
+    std::string contents;
+    std::string record;
+    std::string rest;
+  };
+  const Case cases[] = {
+      {"ans\nrest\n", "ans", "rest\n"},
+      {"ans\r\n" + many, "ans", many},
+      {"ans\r\r\nrest", "ans\r", "rest"},
+      {"ans", "ans", ""},
+      {"\n\nrest", "", "\nrest"},
+      {long_line + "\r\n" + many, long_line.substr(0, 64), many},
+  };
+  for (const bool through_pipe : {false, true}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(testing::PrintToString(c.contents.substr(0, 20)) +
+                   (through_pipe ? " through a pipe" : " from a file"));
+      TearDown();
+      const int fd =
+          through_pipe ? pipe_holding(c.contents) : test_support::file_holding(c.contents);
+      ASSERT_GE(fd, 0);
+      attach(channel_, 5, "", fd, buffer_, true, trace_);
+      RawRecord record;
+      ASSERT_EQ(read_shared_record(channel_, 64, kNone, record), Outcome::record);
+      EXPECT_EQ(record.text, c.record);
+      EXPECT_EQ(rest_of(fd), c.rest);
+    }
   }
 }
 

@@ -1,0 +1,1 @@
+cat ../../option_help/expected/stdout
