@@ -8,6 +8,7 @@
 #include "scanners/export_words.hpp"
 #include "scanners/smps_scanner.hpp"
 #include "tables/summary_tables.hpp"
+#include "text/byte_order_mark.hpp"
 #include "text/error_stream.hpp"
 #include "text/file_open.hpp"
 #include "text/list_line.hpp"
@@ -42,9 +43,7 @@ bool blank_indent(const FixedField<kNameLength>& entry) {
 // with a byte-order mark, which is not text.
 bool marks_export(std::string_view line, bool first_line) {
   if (line.find(words::kMarkAnywhere) != std::string_view::npos) return true;
-  if (first_line && line.starts_with(words::kByteOrderMark)) {
-    line.remove_prefix(words::kByteOrderMark.size());
-  }
+  if (first_line) line = without_byte_order_mark(line);
   return std::any_of(std::begin(words::kLineMarks), std::end(words::kLineMarks),
                      [line](std::string_view mark) { return line.starts_with(mark); });
 }
@@ -137,9 +136,13 @@ int execute(Run& run) {
   open_table(run.ccn_table, kCcnTableUnit, std::string(kCcnTableName), run.trace);
   write_list(run.ccn_table, {kCcnHeader});
 
+  // A list saved with a byte-order mark names its first file after the mark.
   FixedField<kNameLength> curfil;
-  while (read_record(run.list, kNameLength, Handling::end_of_file, record) == Outcome::record) {
-    curfil.assign(record.text);
+  bool first_line = true;
+  while (read_record(run.list, kNameLength + kByteOrderMark.size(), Handling::end_of_file,
+                     record) == Outcome::record) {
+    curfil.assign(first_line ? without_byte_order_mark(record.text) : record.text);
+    first_line = false;
     if (blank_indent(curfil)) continue;
     const std::size_t ile = chrbln(curfil.view());
     write_list(run.console, {"Processing [", curfil.prefix(ile), "]"});

@@ -16,10 +16,9 @@ namespace vortelin::words {
 
 // Classification, over the file's first ten complete lines, each cut to 64
 // characters: "DMA" anywhere in one of them, or a line that starts with one of
-// the line marks. A byte-order mark at the start of the file is not text.
+// the line marks.
 inline constexpr std::string_view kMarkAnywhere = "DMA";
 inline constexpr std::string_view kLineMarks[] = {"Classifier Model"};
-inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The scan settings an export gives, by their place in the settings arrays.
 enum class Setting { scan_up, retrace, scans };
