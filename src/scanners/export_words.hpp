@@ -101,12 +101,6 @@ inline constexpr Title kTitles[] = {
 
 // ---- Figures derived from the words.
 
-// The longest title: a longer cell can hold none.
-inline constexpr std::size_t kLongestTitle =
-    std::max_element(std::begin(kTitles), std::end(kTitles), [](const Title& a, const Title& b) {
-      return a.text.size() < b.text.size();
-    })->text.size();
-
 // The distinct first characters of the titles: a cell can only hold a title
 // when its first character after blanks is one of them.
 struct Initials {

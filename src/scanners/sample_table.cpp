@@ -36,14 +36,25 @@ void set_once(std::size_t& column, std::size_t value) {
   if (column == kNoColumn) column = value;
 }
 
-bool is_title_initial(char c) {
-  const auto* const end = kTitleInitials.bytes.begin() + kTitleInitials.count;
-  return std::find(kTitleInitials.bytes.begin(), end, c) != end;
+constexpr std::size_t kTitleCount = std::size(words::kTitles);
+static_assert(kTitleCount <= 32, "one bit per title");
+constexpr std::uint32_t kEveryTitle = (std::uint64_t{1} << kTitleCount) - 1;
+
+// Of the `possible` titles, those that hold `c` at offset `at`.
+std::uint32_t narrowed(std::uint32_t possible, std::size_t at, char c) {
+  for (std::size_t i = 0; i < kTitleCount; ++i) {
+    const std::string_view text = words::kTitles[i].text;
+    if (at >= text.size() || text[at] != c) possible &= ~(std::uint32_t{1} << i);
+  }
+  return possible;
 }
 
-const words::Title* title_named(std::string_view text) {
-  for (const words::Title& title : words::kTitles) {
-    if (title.text == text) return &title;
+// The title among `possible` that is exactly `length` characters long.
+const words::Title* title_of_length(std::uint32_t possible, std::size_t length) {
+  for (std::size_t i = 0; i < kTitleCount; ++i) {
+    if ((possible >> i & 1u) != 0 && words::kTitles[i].text.size() == length) {
+      return &words::kTitles[i];
+    }
   }
   return nullptr;
 }
@@ -107,15 +118,14 @@ void HeaderTitles::feed(std::string_view piece) {
       ++column_;
     } else if (is_blank(c)) {
       if (cell_ == Cell::title) ++held_blanks_;
-    } else if ((cell_ == Cell::blanks && !is_title_initial(c)) ||
-               title_length_ + held_blanks_ + 1 > title_.size()) {
-      cell_ = Cell::skipped;
     } else {
-      cell_ = Cell::title;
-      std::fill_n(title_.begin() + static_cast<std::ptrdiff_t>(title_length_), held_blanks_, ' ');
-      title_length_ += held_blanks_;
-      held_blanks_ = 0;
-      title_[title_length_++] = c;
+      // Blanks inside a title are part of it; a cell stops being read as soon
+      // as no title begins with its text.
+      if (cell_ == Cell::blanks) possible_ = kEveryTitle;
+      for (; held_blanks_ > 0; --held_blanks_)
+        possible_ = narrowed(possible_, title_length_++, ' ');
+      possible_ = narrowed(possible_, title_length_++, c);
+      cell_ = possible_ == 0 ? Cell::skipped : Cell::title;
     }
   }
 }
@@ -142,7 +152,7 @@ std::size_t HeaderTitles::skip(std::string_view piece, std::size_t at, InitialPl
 // Ends the cell in `column_`, taking its title when it holds one.
 void HeaderTitles::end_cell() {
   const words::Title* title =
-      cell_ == Cell::title ? title_named({title_.data(), title_length_}) : nullptr;
+      cell_ == Cell::title ? title_of_length(possible_, title_length_) : nullptr;
   cell_ = Cell::blanks;
   title_length_ = 0;
   held_blanks_ = 0;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <string>
@@ -62,8 +63,9 @@ class HeaderTitles {
   TableLayout layout_;
   std::size_t column_ = 0;
   Cell cell_ = Cell::blanks;
-  std::array<char, words::kLongestTitle>
-      title_{};  // the cell's text so far, leading blanks skipped
+  // The titles the cell's text so far (leading blanks skipped) begins, one bit
+  // per entry of the titles' list, and that text's length.
+  std::uint32_t possible_ = 0;
   std::size_t title_length_ = 0;
   std::size_t held_blanks_ = 0;  // blanks not yet known to be trailing
 };
