@@ -16,21 +16,9 @@
 #include <string>
 #include <tuple>
 
-namespace {
+#include "random.hpp"
 
-struct Random {
-  std::uint64_t state;
-  // splitmix64: tiny, fast and fully specified.
-  std::uint64_t next() {
-    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-  }
-  std::int64_t between(std::int64_t low, std::int64_t high) {
-    return low + static_cast<std::int64_t>(next() % static_cast<std::uint64_t>(high - low + 1));
-  }
-};
+namespace {
 
 constexpr std::int64_t kDay = 86400;
 // 2025-01-01 00:00:00 in seconds since 1970-01-01.
@@ -103,7 +91,7 @@ void write_ccn(Random& random, const std::string& path, std::int64_t days, std::
     std::fprintf(file, " \"%s\" \"%s \" \"%s\" \"%s\"  %8.3f %8.3f\r\n", name.c_str(), date.c_str(),
                  time_text(t).c_str(), time_text(end).c_str(), kSetPoints[cycle], kDeltaT[cycle]);
     t = end;
-    if (random.between(1, segments) <= outages) {
+    if (random.between(std::int64_t{1}, segments) <= outages) {
       t += random.between(std::int64_t{3} * 3600, std::int64_t{20} * 3600);
       file_start = -kDay;
     }

@@ -25,22 +25,9 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+#include "random.hpp"
 
-struct Random {
-  std::uint64_t state;
-  // splitmix64: tiny, fast and fully specified.
-  std::uint64_t next() {
-    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-  }
-  // Uniform enough in [low, high] for test data.
-  unsigned between(unsigned low, unsigned high) {
-    return low + static_cast<unsigned>(next() % (high - low + 1));
-  }
-};
+namespace {
 
 // Buffered output to one file; any failure ends the generator.
 class Out {
@@ -226,7 +213,7 @@ void write_big_smps(const std::string& dir, Random& random) {
   out.put("\r\n");
   std::uint64_t written = 0;
   for (unsigned bin = 0; written < 200'000'000; ++bin) {
-    const unsigned length = random.between(5'000, 20'000);
+    const unsigned length = random.between(5'000u, 20'000u);
     char start[32];
     const int n = std::snprintf(start, sizeof start, "%u.%u", 10 + bin / 10, bin % 10);
     out.put(start, static_cast<std::size_t>(n));
@@ -263,7 +250,7 @@ void write_rows_smps(const std::string& dir, Random& random) {
                       2 + sample / 8000, 1 + sample / 300 % 28, hour % 12 == 0 ? 12 : hour % 12,
                       minute % 60, hour < 12 ? "AM" : "PM");
     out.put(start, static_cast<std::size_t>(n));
-    const unsigned length = random.between(5'000, 20'000);
+    const unsigned length = random.between(5'000u, 20'000u);
     unsigned used = static_cast<unsigned>(n);
     used = put_counts(out, used, length, random);
     out.put("\t\r\n");
@@ -297,8 +284,9 @@ void write_newest_wide(const std::string& dir) {
   Out out = single_file_input(dir, "smps_newest.csv");
   out.put("\xEF\xBB\xBFSoftware Version,11.5.0\r\nDataset Name,bench\r\nClassifier Model,C-2\r\n");
   for (unsigned line = 4; line <= 40; ++line) out.print("Setting %u,%u\r\n", line, line * 7);
-  out.put("Scan Number,DateTime Sample Start,Test Name,DMA V Ramping Up (TUP) (s),"
-          "DMA V Ramping Down (TDOWN) (s)");
+  out.put(
+      "Scan Number,DateTime Sample Start,Test Name,DMA V Ramping Up (TUP) (s),"
+      "DMA V Ramping Down (TDOWN) (s)");
   std::uint64_t written = 0;
   for (unsigned bin = 0; written < 100'000'000; ++bin) {
     char title[32];
