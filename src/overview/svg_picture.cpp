@@ -174,6 +174,14 @@ void append_legend(std::string& out, const SetPointScale& scale) {
   }
 }
 
+// The thin frame around a lane, across the whole plot.
+void append_lane_frame(std::string& out, double top, double bottom) {
+  open_element(
+      out, "rect",
+      {{"x", kPlotLeft}, {"y", top}, {"width", kPlotRight - kPlotLeft}, {"height", bottom - top}});
+  out += " fill=\"none\" stroke=\"#CCCCCC\"/>\n";
+}
+
 void append_empty_note(std::string& out, double top, double bottom, std::string_view what) {
   append_text(out, (kPlotLeft + kPlotRight) / 2, (top + bottom) / 2 + 4, "middle",
               "font-size=\"12\" fill=\"#777777\"", what);
@@ -205,18 +213,8 @@ std::string draw_overview(const Lane& smps, const Lane& ccn, std::string_view ca
   append_text(out, kPlotLeft, 30, "start", "font-size=\"18\" font-weight=\"bold\"",
               "Campaign overview");
   append_text(out, kPlotLeft, 52, "start", "font-size=\"12\" fill=\"#555555\"", caption);
-  open_element(out, "rect",
-               {{"x", kPlotLeft},
-                {"y", kSmpsTop},
-                {"width", kPlotRight - kPlotLeft},
-                {"height", kSmpsBottom - kSmpsTop}});
-  out += " fill=\"none\" stroke=\"#CCCCCC\"/>\n";
-  open_element(out, "rect",
-               {{"x", kPlotLeft},
-                {"y", kCcnTop},
-                {"width", kPlotRight - kPlotLeft},
-                {"height", kCcnBottom - kCcnTop}});
-  out += " fill=\"none\" stroke=\"#CCCCCC\"/>\n";
+  append_lane_frame(out, kSmpsTop, kSmpsBottom);
+  append_lane_frame(out, kCcnTop, kCcnBottom);
   append_time_axis(out, axis, scale);
   append_text(out, kPlotLeft - 10, (kSmpsTop + kSmpsBottom) / 2 + 4, "end", "font-size=\"13\"",
               "SMPS exports");
