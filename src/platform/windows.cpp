@@ -161,21 +161,26 @@ std::ptrdiff_t write_some(int fd, const char* data, std::size_t size) {
   return static_cast<std::ptrdiff_t>(put);
 }
 
-// The runtime would move the position of a pipe or a device without failing.
-bool reposition(int fd, bool to_start) {
+namespace {
+
+// Moves a file's position relative to `whence`. The runtime would move the
+// position of a pipe or a device without failing, so only disk files move.
+bool seek_disk_file(int fd, long long offset, int whence) {
   if (GetFileType(os_handle(fd)) != FILE_TYPE_DISK) {
     errno = ESPIPE;
     return false;
   }
-  return _lseeki64(fd, 0, to_start ? SEEK_SET : SEEK_CUR) >= 0;
+  return _lseeki64(fd, offset, whence) >= 0;
+}
+
+}  // namespace
+
+bool reposition(int fd, bool to_start) {
+  return seek_disk_file(fd, 0, to_start ? SEEK_SET : SEEK_CUR);
 }
 
 bool step_back(int fd, std::uint64_t count) {
-  if (GetFileType(os_handle(fd)) != FILE_TYPE_DISK) {
-    errno = ESPIPE;
-    return false;
-  }
-  return _lseeki64(fd, -static_cast<long long>(count), SEEK_CUR) >= 0;
+  return seek_disk_file(fd, -static_cast<long long>(count), SEEK_CUR);
 }
 
 bool regular_file_size(int fd, std::uint64_t& size) {

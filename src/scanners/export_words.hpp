@@ -22,7 +22,8 @@ inline constexpr std::string_view kLineMarks[] = {"Classifier Model"};
 
 // The scan settings an export gives, by their place in the settings arrays.
 enum class Setting { scan_up, retrace, scans };
-inline constexpr std::size_t kSettingCount = 3;
+inline constexpr Setting kSettings[] = {Setting::scan_up, Setting::retrace, Setting::scans};
+inline constexpr std::size_t kSettingCount = std::size(kSettings);
 
 constexpr std::size_t index_of(Setting setting) {
   return static_cast<std::size_t>(setting);

@@ -117,7 +117,7 @@ void take_sample(const SampleCells& cells, bool first_row, ScanState& state) {
   if (first_row) {
     if (cells.date()) state.strdat.assign(cells.date()->view());
     if (cells.time()) state.strtim.assign(cells.time()->view());
-    for (const Setting setting : {Setting::scan_up, Setting::retrace, Setting::scans}) {
+    for (const Setting setting : words::kSettings) {
       read_cell(cells.setting(setting), setting_target(state, setting));
     }
   }
