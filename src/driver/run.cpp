@@ -5,7 +5,7 @@
 
 #include "platform/platform.hpp"
 #include "scanners/ccn_scanner.hpp"
-#include "scanners/export_words.hpp"
+#include "scanners/first_lines.hpp"
 #include "scanners/smps_scanner.hpp"
 #include "tables/summary_tables.hpp"
 #include "text/byte_order_mark.hpp"
@@ -19,7 +19,6 @@ namespace vortelin {
 namespace {
 
 constexpr std::size_t kNameLength = 64;  // list-file and data-file names
-constexpr std::size_t kHeaderRecords = 10;
 constexpr std::size_t kSkippedIndent = 4;  // an entry whose first 4 characters are blank is skipped
 
 enum class FileKind { smps, ccn, unreadable };
@@ -39,36 +38,13 @@ bool blank_indent(const FixedField<kNameLength>& entry) {
   return std::all_of(indent.begin(), indent.end(), [](char c) { return c == ' '; });
 }
 
-// Whether a header line marks a particle-sizer export. The first line may start
-// with a byte-order mark, which is not text.
-bool marks_export(std::string_view line, bool first_line) {
-  if (line.find(words::kMarkAnywhere) != std::string_view::npos) return true;
-  if (first_line) line = without_byte_order_mark(line);
-  return std::any_of(std::begin(words::kLineMarks), std::end(words::kLineMarks),
-                     [line](std::string_view mark) { return line.starts_with(mark); });
-}
-
-// Reads the file's first complete lines, up to ten, each cut to 64 characters,
-// and looks for the particle-sizer marks in them. A line without a line end is
-// not complete: it may be a record still being written. A tenth line without a
-// line end that fills its field takes the error path. A CCN file too short to
-// hold a record is not read further.
+// A file too short to be a CCN file, or whose tenth line has no line end and
+// fills its field, cannot be processed; otherwise the marks tell the kind.
 FileKind classify(InChannel& data) {
-  RawRecord record;
-  bool smps = false;
-  std::size_t complete = 0;
-  while (complete < kHeaderRecords) {
-    if (read_record(data, kNameLength, Handling::end_of_file, record) != Outcome::record) {
-      if (complete == kHeaderRecords - 1 && record.text.size() >= kNameLength) {
-        return FileKind::unreadable;
-      }
-      break;
-    }
-    if (marks_export(record.text, complete == 0)) smps = true;
-    ++complete;
-  }
-  if (smps) return FileKind::smps;
-  return complete < kShortestCcnFile ? FileKind::unreadable : FileKind::ccn;
+  const FirstLines lines = read_first_lines(data, [](std::size_t, const RawRecord&) {});
+  if (lines.tenth_unterminated_full) return FileKind::unreadable;
+  if (lines.export_marked) return FileKind::smps;
+  return lines.complete < kShortestCcnFile ? FileKind::unreadable : FileKind::ccn;
 }
 
 // One list entry: open, classify, rewind and hand the file to its scanner.

@@ -92,6 +92,7 @@ void ShapeScan::close_run() {
     two_digits(parts[1], &value.bytes[3]);
     value.bytes[5] = '/';
     two_digits(parts[2].substr(parts[2].size() - 2), &value.bytes[6]);
+    if (parts[2].size() == 4) value.century = {parts[2][0], parts[2][1]};
     take(value);
     return;
   }

@@ -16,9 +16,11 @@ namespace vortelin {
 
 enum class ShapeKind { date, time };
 
-// A value in its 8-character form.
+// A value in its 8-character form. A date written with a four-digit year also
+// keeps the year's first two digits, which the 8-character form drops.
 struct ShapeText {
   std::array<char, 8> bytes{};
+  std::array<char, 2> century{};  // NULs for a two-digit year and for a time
   std::string_view view() const { return {bytes.data(), bytes.size()}; }
 };
 

@@ -197,6 +197,7 @@ void SampleCells::begin(const TableLayout& layout, bool with_settings) {
   split_ = CellSplit{layout.separator, 0};
   done_ = false;
   number_state_ = NumberState::leading_blanks;
+  number_.clear();
   date_scan_ = ShapeScan(ShapeKind::date);
   time_scan_ = ShapeScan(ShapeKind::time);
   time_cell_date_ = ShapeScan(ShapeKind::date);
@@ -254,6 +255,7 @@ void SampleCells::read_number(std::string_view part) {
       done_ = true;
       return;
     }
+    if (digit && number_.size() < kMaxSampleNumber) number_ += c;
   }
 }
 

@@ -84,6 +84,7 @@ struct CellValue {
 };
 
 inline constexpr std::size_t kMaxCellValue = 3000;
+inline constexpr std::size_t kMaxSampleNumber = 64;
 
 // Reads a row of a table: whether its first cell is a sample number (blanks,
 // digits, blanks), the first date and start time in its date and start-time
@@ -99,6 +100,8 @@ class SampleCells {
   // After the first piece: false once the first cell is known not to be a
   // sample number. After end(): whether the row is a sample row.
   bool sample_row() const { return number_state_ != NumberState::not_a_number; }
+  // The sample number's digits, at most kMaxSampleNumber of them.
+  std::string_view number() const { return number_; }
   const std::optional<ShapeText>& date() const { return date_; }
   const std::optional<ShapeText>& time() const { return time_; }
   const CellValue& setting(words::Setting which) const { return settings_[words::index_of(which)]; }
@@ -117,6 +120,7 @@ class SampleCells {
   CellSplit split_;
   bool done_ = false;
   NumberState number_state_ = NumberState::leading_blanks;
+  std::string number_;
   ShapeScan date_scan_{ShapeKind::date};
   ShapeScan time_scan_{ShapeKind::time};
   ShapeScan time_cell_date_{ShapeKind::date};  // the date that a date-and-time cell's time follows
