@@ -1,0 +1,1 @@
+chmod 000 ccn_0916_locked.csv
