@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vortelin {
 
@@ -57,6 +58,33 @@ bool regular_file_size(int fd, std::uint64_t& size);
 bool cut_file(int fd, std::uint64_t length);
 
 void close_file(int fd);
+
+// ---- Paths, for a program that takes files and folders by name.
+
+enum class PathKind { missing, folder, file, other };  // other: a device, a FIFO
+
+// What `name` is, following links; `missing` also when it cannot be looked at,
+// with the reason in errno.
+PathKind path_kind(const std::string& name);
+
+// The names of the entries of `folder` that are files or links to files, in no
+// particular order; false, with the reason in errno, when it cannot be listed.
+bool list_folder_files(const std::string& folder, std::vector<std::string>& names);
+
+// Which file an open descriptor is: two names of one file (a link, another
+// path to it) give the same identity.
+struct FileIdentity {
+  std::uint64_t volume = 0;
+  std::uint64_t index = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+bool file_identity(int fd, FileIdentity& identity);
+
+// Creates `name` for writing; -1 when it exists already or cannot be created.
+int create_new_file(const std::string& name);
+// Gives the file `from` the name `to`, replacing a file of that name.
+bool replace_file(const std::string& from, const std::string& to);
+bool remove_file(const std::string& name);
 
 // Console signals. The handler runs with the run stopped where it was, as a
 // POSIX signal handler does, so it must only write and end the process.

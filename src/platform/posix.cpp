@@ -1,9 +1,12 @@
 // The platform functions on a POSIX system.
+#include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/platform.hpp"
@@ -102,6 +105,50 @@ bool cut_file(int fd, std::uint64_t length) {
 
 void close_file(int fd) {
   ::close(fd);
+}
+
+PathKind path_kind(const std::string& name) {
+  struct stat info {};
+  if (::stat(name.c_str(), &info) != 0) return PathKind::missing;
+  if (S_ISDIR(info.st_mode)) return PathKind::folder;
+  return S_ISREG(info.st_mode) ? PathKind::file : PathKind::other;
+}
+
+bool list_folder_files(const std::string& folder, std::vector<std::string>& names) {
+  DIR* const dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return false;
+  const std::string prefix = folder.back() == '/' ? folder : folder + '/';
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != ".." && path_kind(prefix + name) == PathKind::file) {
+      names.push_back(name);
+    }
+    errno = 0;
+  }
+  const int error = errno;
+  ::closedir(dir);
+  errno = error;
+  return error == 0;
+}
+
+bool file_identity(int fd, FileIdentity& identity) {
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) return false;
+  identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+  return true;
+}
+
+int create_new_file(const std::string& name) {
+  return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
+
+bool replace_file(const std::string& from, const std::string& to) {
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool remove_file(const std::string& name) {
+  return ::unlink(name.c_str()) == 0;
 }
 
 void install_console_handler(ConsoleSignalHandler handler) {

@@ -14,6 +14,8 @@
 #include <csignal>
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.hpp"
 #include "text/utf8.hpp"
@@ -203,6 +205,83 @@ bool cut_file(int fd, std::uint64_t length) {
 
 void close_file(int fd) {
   _close(fd);
+}
+
+namespace {
+
+// A name the system gave in UTF-16, as UTF-8 (which open_by_name takes back).
+std::string utf8_name(const wchar_t* wide) {
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 1) return {};
+  std::string name(static_cast<std::size_t>(bytes - 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide, -1, name.data(), bytes, nullptr, nullptr);
+  return name;
+}
+
+// Any name in UTF-16: UTF-8 beyond ASCII as such, anything else as bytes of
+// the system's code page, as the ANSI calls would read it.
+std::wstring any_wide_name(const std::string& name) {
+  std::wstring wide = wide_name(name);
+  if (!wide.empty()) return wide;
+  const int units = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
+  if (units <= 1) return {};
+  wide.assign(static_cast<std::size_t>(units - 1), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide.data(), units);
+  return wide;
+}
+
+}  // namespace
+
+PathKind path_kind(const std::string& name) {
+  const DWORD attributes = GetFileAttributesW(any_wide_name(name).c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    errno = ENOENT;
+    return PathKind::missing;
+  }
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::folder : PathKind::file;
+}
+
+// Listed through the wide-character calls, so every name arrives whole; names
+// beyond ASCII come back as UTF-8, which opens them again.
+bool list_folder_files(const std::string& folder, std::vector<std::string>& names) {
+  const char last = folder.back();
+  const std::string pattern = folder + (last == '/' || last == '\\' ? "*" : "\\*");
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(any_wide_name(pattern).c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    errno = GetLastError() == ERROR_FILE_NOT_FOUND ? 0 : ENOENT;
+    return errno == 0;
+  }
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      std::string name = utf8_name(found.cFileName);
+      if (!name.empty()) names.push_back(std::move(name));
+    }
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return true;
+}
+
+bool file_identity(int fd, FileIdentity& identity) {
+  BY_HANDLE_FILE_INFORMATION info{};
+  if (!GetFileInformationByHandle(os_handle(fd), &info)) return false;
+  identity = {info.dwVolumeSerialNumber,
+              (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
+  return true;
+}
+
+int create_new_file(const std::string& name) {
+  return open_by_name(name, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                      _S_IREAD | _S_IWRITE);
+}
+
+bool replace_file(const std::string& from, const std::string& to) {
+  return MoveFileExW(any_wide_name(from).c_str(), any_wide_name(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool remove_file(const std::string& name) {
+  return DeleteFileW(any_wide_name(name).c_str()) != 0;
 }
 
 void install_console_handler(ConsoleSignalHandler handler) {

@@ -70,10 +70,17 @@ struct HeaderStart {
   bool needs_date_and_time;
 };
 
+inline constexpr std::string_view kSampleNumbersLabel = "Sample #";
+
 inline constexpr HeaderStart kHeaderStarts[] = {
-    {"Sample #", false},
+    {kSampleNumbersLabel, false},
     {"Scan Number", true},
 };
+
+// Samples as columns: a line that starts with kSampleNumbersLabel and its
+// separator but is no table header names one sample per field; the labelled
+// lines of the dates, the start times and the settings give each sample's
+// value in its field.
 
 // What a column's cells hold. A date-and-time cell gives the date column and
 // the start-time column both: its first date, and the first time after it.
