@@ -1,7 +1,10 @@
 // Writes the synthetic inputs of bench/run.sh into a folder, the same bytes for
 // the same seed on every machine (our own generator, no library distributions).
 //
-//   generate_inputs SEED DIR
+//   generate_inputs SEED DIR [INPUT...]
+//
+// writes every input below, or only those named (ccn, smps, rows, wide, newest,
+// many, noeol, year):
 //
 // DIR/ccn/    one CCN data file of 10 million records (about 800 MB), the set
 //             point changing every 600 records, and its list file;
@@ -14,7 +17,11 @@
 //             with diameters as bin titles and no scans-per-sample column, so
 //             that no title ends the reading of the header early;
 // DIR/many/   10,000 CCN data files of about 10 KB each, and their list file;
-// DIR/noeol/  a 1 GB data file without any line end, and its list file.
+// DIR/noeol/  a 1 GB data file without any line end, and its list file;
+// DIR/year/   a year of a campaign: 8,760 hourly CCN files of 3,600 records
+//             (about 4 GB) cycling through six set points, and 365 daily SMPS
+//             exports of 640 samples each, one row per sample; the list file
+//             names them all.
 // Each folder also gets `answer.txt`, the answer to the program's prompt.
 #include <sys/stat.h>
 
@@ -317,15 +324,95 @@ void write_no_line_end(const std::string& dir, Random& random) {
   }
 }
 
+// The year's CCN record at `second` of its day: the set point changes every
+// ten minutes, and the counter takes about 40 s to settle after a change.
+// About 125 characters, as a counter writing many columns does.
+void write_year_record(Out& out, unsigned second, Random& random) {
+  const double set_point = kSetPoints[second / 600 % std::size(kSetPoints)];
+  const bool settled = second % 600 >= 40 && random.between(0, 199) != 0;
+  out.print("%02u:%02u:%02u,%.2f,%u,%.2f,0.%03u,%u,%u.%02u,%u.%02u,%u.%02u,%u.%u,%u.%03u,%u.%03u,",
+            second / 3600, second / 60 % 60, second % 60, set_point, settled ? 1U : 0U,
+            2.0 + set_point * 10.0, random.between(450, 550), random.between(100, 99999),
+            random.between(20, 30), random.between(0, 99), random.between(25, 35),
+            random.between(0, 99), random.between(30, 40), random.between(0, 99),
+            random.between(950, 1050), random.between(0, 9), random.between(0, 1),
+            random.between(0, 999), random.between(4, 5), random.between(0, 999));
+  out.print("%u,1%u.%02u,%u,%u.%03u,%u.%03u,%u,%u.%02u,%u\r\n", random.between(0, 3),
+            random.between(0, 9), random.between(0, 99), random.between(0, 9),
+            random.between(0, 9), random.between(0, 999), random.between(0, 9),
+            random.between(0, 999), random.between(0, 99999), random.between(10, 99),
+            random.between(0, 99), random.between(0, 1));
+}
+
+void write_year(const std::string& dir, Random& random) {
+  make_folder(dir);
+  write_answer(dir);
+  Out list(dir + "/files.lst");
+  constexpr unsigned kDays = 365;
+  constexpr unsigned kSamplesPerDay = 640;  // 135 s each: a scan up of 120 s, a retrace of 15 s
+  constexpr unsigned kBins = 100;
+  constexpr unsigned kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  unsigned month = 1;
+  unsigned day = 1;
+  for (unsigned d = 0; d < kDays; ++d) {
+    char stamp[16];
+    std::snprintf(stamp, sizeof stamp, "2025%02u%02u", month, day);
+    char date[16];
+    std::snprintf(date, sizeof date, "%02u/%02u/25", month, day);
+    for (unsigned hour = 0; hour < 24; ++hour) {
+      char name[48];
+      const int n = std::snprintf(name, sizeof name, "ccn_%s_%02u.csv", stamp, hour);
+      list.put(name, static_cast<std::size_t>(n));
+      list.put("\r\n", 2);
+      Out out(dir + "/" + name);
+      out.print("CCN counter data file, serial %04u\r\n", 42U);
+      out.print("Date: %s\r\n", date);
+      out.put("Firmware: 3.1.7\r\nTime interval(s): 1\r\n");
+      out.put("Time, SS set, Temp stable, dT set, Sample flow, CCN conc, ...\r\n");
+      out.put("Comment: synthetic year\r\n");
+      for (unsigned second = hour * 3600; second < (hour + 1) * 3600; ++second) {
+        write_year_record(out, second, random);
+      }
+    }
+    char name[48];
+    const int n = std::snprintf(name, sizeof name, "smps_%s.txt", stamp);
+    list.put(name, static_cast<std::size_t>(n));
+    list.put("\r\n", 2);
+    Out out(dir + "/" + name);
+    out.put("Particle sizer export, one row per sample\r\nClassifier\tDMA long column\r\n");
+    out.put("Sample #\tDate\tStart Time\tScan Up Time(s)\tRetrace Time(s)\tScans Per Sample");
+    for (unsigned bin = 0; bin < kBins; ++bin) out.print("\t%u.%u", 10 + bin * 4, bin % 10);
+    out.put("\r\n");
+    for (unsigned sample = 0; sample < kSamplesPerDay; ++sample) {
+      const unsigned start = sample * 135 + 5;
+      out.print("%u\t%s\t%02u:%02u:%02u\t120\t15\t1", sample + 1, date, start / 3600,
+                start / 60 % 60, start % 60);
+      for (unsigned bin = 0; bin < kBins; ++bin) out.print("\t%u", random.between(0, 9999));
+      out.put("\r\n");
+    }
+    if (++day > kMonthDays[month - 1]) {
+      day = 1;
+      ++month;
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: generate_inputs SEED DIR\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: generate_inputs SEED DIR [INPUT...]\n");
     return 2;
   }
   const std::string dir = argv[2];
   const std::uint64_t seed = std::strtoull(argv[1], nullptr, 10);
+  const auto wanted = [&](const char* input) {
+    if (argc == 3) return true;
+    for (int i = 3; i < argc; ++i) {
+      if (std::string(argv[i]) == input) return true;
+    }
+    return false;
+  };
   make_folder(dir);
   // Each input has its own stream, so one can change without moving the others.
   Random ccn{seed * 4 + 0};
@@ -333,12 +420,14 @@ int main(int argc, char** argv) {
   Random smps{seed * 4 + 2};
   Random noeol{seed * 4 + 3};
   Random rows{seed * 4 + 4};
-  write_big_ccn(dir + "/ccn", ccn);
-  write_big_smps(dir + "/smps", smps);
-  write_rows_smps(dir + "/rows", rows);
-  write_wide_smps(dir + "/wide");
-  write_newest_wide(dir + "/newest");
-  write_many_ccn(dir + "/many", many);
-  write_no_line_end(dir + "/noeol", noeol);
+  Random year{seed * 4 + 5};
+  if (wanted("ccn")) write_big_ccn(dir + "/ccn", ccn);
+  if (wanted("smps")) write_big_smps(dir + "/smps", smps);
+  if (wanted("rows")) write_rows_smps(dir + "/rows", rows);
+  if (wanted("wide")) write_wide_smps(dir + "/wide");
+  if (wanted("newest")) write_newest_wide(dir + "/newest");
+  if (wanted("many")) write_many_ccn(dir + "/many", many);
+  if (wanted("noeol")) write_no_line_end(dir + "/noeol", noeol);
+  if (wanted("year")) write_year(dir + "/year", year);
   return 0;
 }

@@ -7,7 +7,7 @@
 
 #include "scanners/field_text.hpp"
 #include "scanners/repeated_values.hpp"
-#include "scans/file_kind.hpp"
+#include "scans/record_time.hpp"
 #include "text/fatal.hpp"
 #include "text/value_reader.hpp"
 
@@ -57,18 +57,16 @@ void read_ccn_records(InChannel& data, const CcnPlacement& placement, Timeline& 
     }
   }
   std::int64_t day = placement.day_start + placement.offset;  // midnight of the record's day
-  std::optional<std::int32_t> previous;                       // the last time of day that read
+  std::int32_t previous = kNoTime;                            // the last time of day that read
   RepeatedValues last;
   RecordValues values;
-  for (std::uint64_t line = kHeaderLines + 1;
-       read_record(data, kMaxFieldLength, Handling::end_of_file, record) == Outcome::record;
-       ++line) {
-    const std::optional<std::int32_t> clock = record_time(record.text);
-    if (!clock) {
+  while (read_record(data, kMaxFieldLength, Handling::end_of_file, record) == Outcome::record) {
+    const std::int32_t clock = record_seconds(record.text);
+    if (clock == kNoTime) {
       ++counts.skipped;
       continue;
     }
-    if (previous && *previous - *clock > kHalfDay) day += kSecondsPerDay;
+    if (previous != kNoTime && previous - clock > kHalfDay) day += kSecondsPerDay;
     previous = clock;
     read_record_values(text_from(record.text, kValuesColumn), values, last);
     if (!values.read) {
@@ -76,9 +74,9 @@ void read_ccn_records(InChannel& data, const CcnPlacement& placement, Timeline& 
       continue;
     }
     ++counts.read;
-    timeline.add(
-        {day + *clock, placement.file, line, values.set_point, values.delta_t, values.flag == 1.0F},
-        day);
+    const CcnRecord placed{day + clock, placement.file, values.set_point, values.delta_t,
+                           values.flag == 1.0F};
+    if (!timeline.add(placed, day)) return;
   }
 }
 

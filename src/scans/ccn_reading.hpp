@@ -25,8 +25,8 @@ struct CcnCounts {
 // Reads `data` from its first byte to its end, adds its records to `timeline`
 // and counts them in `counts`. A record whose time, set point, stabilised flag
 // or temperature difference does not read, is left empty or is not finite is
-// skipped. A read that fails throws FatalCondition; what came before it stays
-// added and counted.
+// skipped. Reading stops where the time line takes no more. A read that fails
+// throws FatalCondition; what came before it stays added and counted.
 void read_ccn_records(InChannel& data, const CcnPlacement& placement, Timeline& timeline,
                       CcnCounts& counts);
 

@@ -14,16 +14,16 @@ inline constexpr std::int64_t kGapSeconds = 10;
 struct CcnRecord {
   std::int64_t time = 0;   // seconds since 1970-01-01, the offset added
   std::uint32_t file = 0;  // the file's place in the order of reading
-  std::uint64_t line = 0;  // the record's line in its file
   float set_point = 0;
   float delta_t = 0;
   bool stable = false;  // the stabilised flag is 1
 };
 
 // The time line's order: by time, and records of equal time in the order they
-// were read (files in the order of reading, then lines).
+// were read: files in the order of reading, then (as records are kept in the
+// order of their lines and sorted stably) lines.
 inline bool comes_before(const CcnRecord& a, const CcnRecord& b) {
-  return std::tie(a.time, a.file, a.line) < std::tie(b.time, b.file, b.line);
+  return std::tie(a.time, a.file) < std::tie(b.time, b.file);
 }
 
 }  // namespace vortelin::scans

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "scanners/date_time_shapes.hpp"
+#include "scans/record_time.hpp"
 #include "text/in_channel.hpp"
 
 namespace vortelin::scans {
@@ -20,10 +21,6 @@ struct Classified {
   std::optional<ShapeText> ccn_date;  // a CCN file's date, from its second line
   std::int32_t ccn_first_time = 0;    // seconds since midnight of its seventh line
 };
-
-// Seconds since midnight of a CCN record's time: its first 8 characters as
-// hh:mm:ss, two digits each, a time of day.
-std::optional<std::int32_t> record_time(std::string_view record);
 
 // Reads the first lines of `data` (from its first byte) and tells its kind.
 Classified classify(InChannel& data);

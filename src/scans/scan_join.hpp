@@ -35,8 +35,24 @@ class ScanJoin {
  public:
   // `samples` sorted by start; they must outlive the join.
   explicit ScanJoin(const std::vector<Sample>& samples);
-  // The records, in time order.
-  void add(const CcnRecord& record);
+  // The next record, in time order.
+  void add(const CcnRecord& record) {
+    reach(record.time);
+    // A run of one set point ends at another set point or at a gap. Field by
+    // field: a whole-record copy here stalls on its own stores.
+    if (!any_ || last_.set_point != record.set_point || record.time - last_.time > kGapSeconds) {
+      last_.run = any_ ? last_.run + 1 : 0;
+      last_.run_start = record.time;
+      last_.set_point = record.set_point;
+      any_ = true;
+    }
+    last_.time = record.time;
+    last_.delta_t = record.delta_t;
+    last_.file = record.file;
+    ++counts_.records;
+    counts_.stable += record.stable ? 1 : 0;
+  }
+
   // The windows, in the order of the samples.
   std::vector<Window> finish();
 
@@ -46,9 +62,13 @@ class ScanJoin {
     std::uint64_t records = 0;
     std::uint64_t stable = 0;
   };
+  // The last record added, and its run of one set point.
   struct Last {
-    CcnRecord record;
-    std::uint64_t run = 0;       // which run of one set point it is in
+    std::int64_t time = 0;
+    float set_point = 0;
+    float delta_t = 0;
+    std::uint32_t file = 0;
+    std::uint64_t run = 0;       // which run it is in
     std::int64_t run_start = 0;  // when that run began
   };
   struct Open {
@@ -56,7 +76,12 @@ class ScanJoin {
     std::uint64_t run = 0;  // the run of the record in force
   };
 
-  void reach(std::int64_t now);
+  // Before a record at `now` is counted: the samples whose start or end it
+  // passes take what they need.
+  void reach(std::int64_t now) {
+    if (now >= next_event_) reach_events(now);
+  }
+  void reach_events(std::int64_t now);
 
   const std::vector<Sample>* samples_;
   std::vector<std::size_t> by_end_;  // the samples with an end, by end
@@ -66,7 +91,9 @@ class ScanJoin {
   std::size_t decided_ = 0;  // samples whose record in force is known
   std::size_t ended_ = 0;    // in by_end_: samples whose end the pass passed
   Counts counts_;
-  std::optional<Last> last_;
+  bool any_ = false;  // a record was added: last_ holds it
+  Last last_;
+  std::int64_t next_event_ = INT64_MIN;  // the earliest time at which reach() has work
 };
 
 }  // namespace vortelin::scans

@@ -15,8 +15,22 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-void append_moment(std::string& out, std::int64_t seconds) {
-  out += calendar::iso_date_time(std::chrono::sys_seconds{std::chrono::seconds{seconds}});
+// "2026-02-05T17:48:02".
+void append_moment(std::string& out, std::int64_t seconds, DayText& day) {
+  constexpr std::int64_t kDay = 86400;
+  const std::int64_t days = seconds / kDay - (seconds % kDay < 0 ? 1 : 0);
+  if (days != day.day) {
+    day.day = days;
+    day.text = calendar::iso_date(std::chrono::sys_days{std::chrono::days{days}});
+  }
+  const auto of_day = static_cast<int>(seconds - days * kDay);
+  const int parts[3] = {of_day / 3600, of_day / 60 % 60, of_day % 60};
+  out += day.text;
+  for (std::size_t i = 0; i < 3; ++i) {
+    out += i == 0 ? 'T' : ':';
+    out += static_cast<char>('0' + parts[i] / 10);
+    out += static_cast<char>('0' + parts[i] % 10);
+  }
 }
 
 void append_integer(std::string& out, std::int64_t value) {
@@ -51,14 +65,14 @@ std::string header_row() {
 }
 
 void append_row(std::string& out, const Sample& sample, std::string_view export_name,
-                const Window& window, std::string_view ccn_file) {
+                const Window& window, std::string_view ccn_file, DayText& day) {
   append_csv_field(out, export_name);
   out += ',';
   append_csv_field(out, sample.number);
   out += ',';
-  append_moment(out, sample.start);
+  append_moment(out, sample.start, day);
   out += ',';
-  if (sample.end) append_moment(out, *sample.end);
+  if (sample.end) append_moment(out, *sample.end, day);
   out += ',';
   if (sample.duration) append_float(out, *sample.duration);
   out += ',';

@@ -31,7 +31,7 @@ using calendar::OrderBasis;
 
 // Telling a file's kind reads its first lines only; reading a whole file goes
 // through a larger buffer.
-constexpr std::size_t kFirstLinesBuffer = std::size_t{16} * 1024;
+constexpr std::size_t kFirstLinesBuffer = std::size_t{8} * 1024;
 constexpr std::size_t kWholeFileBuffer = std::size_t{256} * 1024;
 
 struct CcnFile {
@@ -207,21 +207,25 @@ void take_file(Run& run, std::uint32_t order) {
   close(channel);
 }
 
-// The CCN files in the order of the earliest time each can hold, merged into
-// one time line that the join reads.
-void join_records(Run& run, ScanJoin& join) {
-  std::sort(run.ccn_files.begin(), run.ccn_files.end(), [](const CcnFile& a, const CcnFile& b) {
-    return std::tie(a.from, a.first_time, a.order) < std::tie(b.from, b.first_time, b.order);
-  });
-  Timeline timeline(join);
-  for (std::size_t k = 0; k < run.ccn_files.size(); ++k) {
-    const CcnFile& file = run.ccn_files[k];
+// What reading the CCN files found: kept until the reading that counts.
+struct CcnPass {
+  Totals totals;
+  std::vector<std::string> notes;
+  std::vector<std::string> failures;
+};
+
+// Reads every CCN file into `timeline`, in the order of `files`; stops when
+// the time line takes no more.
+void read_time_line(Run& run, Timeline& timeline, CcnPass& pass) {
+  const std::vector<CcnFile>& files = run.ccn_files;
+  for (std::size_t k = 0; k < files.size() && !timeline.overtaken(); ++k) {
+    const CcnFile& file = files[k];
     const std::string& name = run.inputs.files[file.order];
-    timeline.begin_file(k + 1 < run.ccn_files.size() ? run.ccn_files[k + 1].from
-                                                     : std::numeric_limits<std::int64_t>::max());
+    timeline.begin_file(k + 1 < files.size() ? files[k + 1].from
+                                             : std::numeric_limits<std::int64_t>::max());
     const int fd = open_existing_file(name);
     if (fd < 0) {
-      run.report.failure("cannot open " + name + ": " + std::strerror(errno));
+      pass.failures.push_back("cannot open " + name + ": " + std::strerror(errno));
       continue;
     }
     InChannel channel;
@@ -231,18 +235,41 @@ void join_records(Run& run, ScanJoin& join) {
       read_ccn_records(channel, {file.day_start, run.options.ccn_offset, file.order}, timeline,
                        counts);
     } catch (const FatalCondition& condition) {
-      run.report.failure("cannot read " + name + ": " + condition.message());
+      pass.failures.push_back("cannot read " + name + ": " + condition.message());
     }
     close(channel);
-    ++run.totals.ccn_files;
-    run.totals.records.read += counts.read;
-    run.totals.records.skipped += counts.skipped;
+    ++pass.totals.ccn_files;
+    pass.totals.records.read += counts.read;
+    pass.totals.records.skipped += counts.skipped;
     if (counts.skipped > 0) {
-      run.report.note(name + ": " + counted(counts.skipped, "record", "records") +
-                      " skipped: no time or values");
+      pass.notes.push_back(name + ": " + counted(counts.skipped, "record", "records") +
+                           " skipped: no time or values");
     }
   }
-  timeline.finish();
+}
+
+// The windows of the samples (sorted by start) on the time line of every CCN
+// file. The files are read in the order of the earliest time each can hold,
+// their records passed on as read; when that order does not hold (files that
+// overlap, a file that goes back in time), they are read again, held back.
+std::vector<Window> join_samples(Run& run) {
+  std::sort(run.ccn_files.begin(), run.ccn_files.end(), [](const CcnFile& a, const CcnFile& b) {
+    return std::tie(a.from, a.first_time, a.order) < std::tie(b.from, b.first_time, b.order);
+  });
+  for (const TimelineMode mode : {TimelineMode::as_read, TimelineMode::held}) {
+    ScanJoin join(run.samples);
+    Timeline timeline(join, mode);
+    CcnPass pass;
+    read_time_line(run, timeline, pass);
+    if (timeline.overtaken()) continue;
+    timeline.finish();
+    run.totals.ccn_files = pass.totals.ccn_files;
+    run.totals.records = pass.totals.records;
+    for (const std::string& line : pass.failures) run.report.failure(line);
+    for (const std::string& line : pass.notes) run.report.note(line);
+    return join.finish();
+  }
+  return {};
 }
 
 bool write_table(Run& run, const std::vector<Window>& windows, std::string& why) {
@@ -251,13 +278,15 @@ bool write_table(Run& run, const std::vector<Window>& windows, std::string& why)
   if (!output.open(name, why)) return false;
   output.write(header_row());
   std::string row;
+  DayText day;
   for (std::size_t i = 0; i < run.samples.size(); ++i) {
     const Sample& sample = run.samples[i];
     const Window& window = windows[i];
     row.clear();
     append_row(row, sample, run.inputs.files[sample.export_index], window,
                window.in_force ? std::string_view(run.inputs.files[window.in_force->file])
-                               : std::string_view());
+                               : std::string_view(),
+               day);
     output.write(row);
   }
   return output.finish(why);
@@ -278,15 +307,18 @@ int run_scans(const Options& options) {
   }
   for (std::uint32_t order = 0; order < run.inputs.files.size(); ++order) take_file(run, order);
 
-  std::sort(run.samples.begin(), run.samples.end(), [&run](const Sample& a, const Sample& b) {
+  // Rows by start, then export name (bytes), then place in the export; exports
+  // read in time order give them in order already.
+  const auto row_order = [&run](const Sample& a, const Sample& b) {
     if (a.start != b.start) return a.start < b.start;
     const int names = run.inputs.files[a.export_index].compare(run.inputs.files[b.export_index]);
     if (names != 0) return names < 0;
     return a.order < b.order;
-  });
-  ScanJoin join(run.samples);
-  join_records(run, join);
-  const std::vector<Window> windows = join.finish();
+  };
+  if (!std::is_sorted(run.samples.begin(), run.samples.end(), row_order)) {
+    std::sort(run.samples.begin(), run.samples.end(), row_order);
+  }
+  const std::vector<Window> windows = join_samples(run);
 
   std::string why;
   hold_console_signals();

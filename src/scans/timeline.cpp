@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "scans/scan_join.hpp"
-
 namespace vortelin::scans {
 
-void Timeline::begin_file(std::int64_t later_files_from) {
-  later_files_from_ = later_files_from;
-}
-
-void Timeline::add(const CcnRecord& record, std::int64_t file_from) {
+void Timeline::hold(const CcnRecord& record, std::int64_t file_from) {
   if (head_ < pending_.size() && comes_before(record, pending_.back())) sorted_ = false;
   pending_.push_back(record);
   const std::int64_t before = std::min(file_from, later_files_from_);
@@ -27,12 +21,12 @@ void Timeline::release(std::int64_t before) {
   released_before_ = before;
   const auto from = pending_.begin() + static_cast<std::ptrdiff_t>(head_);
   if (!sorted_) {
-    std::sort(from, pending_.end(), comes_before);
+    std::stable_sort(from, pending_.end(), comes_before);
     sorted_ = true;
   }
-  for (; head_ < pending_.size() && pending_[head_].time < before; ++head_) {
-    join_->add(pending_[head_]);
-  }
+  const std::size_t first = head_;
+  while (head_ < pending_.size() && pending_[head_].time < before) ++head_;
+  for (std::size_t i = first; i < head_; ++i) join_->add(pending_[i]);
   if (head_ == pending_.size()) {
     pending_.clear();
     head_ = 0;

@@ -65,13 +65,17 @@ TEST(ScansRows, WriteCsvWithShortestFloatsAndQuotedNames) {
   Sample sample{0, 0, "7", 1107789000, 135.0F, 1107789135};
   Window window{InForce{0.2F, 4.5F, 0}, 95, true, 2.0 / 3.0};
   std::string row;
-  append_row(row, sample, "a,\"b\".txt", window, "ccn\r\n.csv");
+  DayText day;
+  append_row(row, sample, "a,\"b\".txt", window, "ccn\r\n.csv", day);
   EXPECT_EQ(row,
             "\"a,\"\"b\"\".txt\",7,2005-02-07T15:10:00,2005-02-07T15:12:15,135,0.2,4.5,yes,95,"
             "0.667,\"ccn\r\n.csv\"\r\n");
   row.clear();
-  append_row(row, {0, 0, "8", 0, std::nullopt, std::nullopt}, "x", Window{}, "unused");
-  EXPECT_EQ(row, "x,8,1970-01-01T00:00:00,,,,,,,,\r\n");
+  append_row(row, {0, 0, "8", -1, std::nullopt, std::nullopt}, "x", Window{}, "unused", day);
+  EXPECT_EQ(row, "x,8,1969-12-31T23:59:59,,,,,,,,\r\n");
+  row.clear();
+  append_row(row, {0, 0, "9", 0, 86399.0F, 86399}, "x", Window{}, "", day);
+  EXPECT_EQ(row, "x,9,1970-01-01T00:00:00,1970-01-01T23:59:59,86399,,,,,,\r\n");
   const struct {
     float value;
     const char* text;
