@@ -1,9 +1,10 @@
 # Install rules and release packages: the program, with README.md, LICENSE,
 # CHANGELOG.md and the example folder as its documentation, and its manual page.
-#   Linux:   bin/vortelin, share/man/man1/*.1,
+#   Linux:   bin/vortelin, bin/vortelin-overview, bin/vortelin-scans, share/man/man1/*.1,
 #            share/doc/vortelin/{README.md,LICENSE,CHANGELOG.md,examples/};
 #            a .deb and a .tar.gz
-#   Windows: one folder holding vortelin.exe, README.md, LICENSE, CHANGELOG.md
+#   Windows: one folder holding vortelin.exe, vortelin-overview.exe,
+#            vortelin-scans.exe, README.md, LICENSE, CHANGELOG.md
 #            and examples/; a .zip
 # A Windows zip is unpacked and used where it lies, so everything sits side by side.
 if(WIN32)
@@ -26,8 +27,8 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples DESTINATION ${CMAKE_INSTALL_DOC
   PATTERN "scn_smps.dat" EXCLUDE
   PATTERN "scn_ccnc.dat" EXCLUDE
   PATTERN "scn_overview.svg" EXCLUDE)
-# The campaign picture's program, beside vortelin.
-install(TARGETS vortelin-overview)
+# The campaign picture's program and the scans table's, beside vortelin.
+install(TARGETS vortelin-overview vortelin-scans)
 
 set(CPACK_PACKAGE_NAME vortelin)
 set(CPACK_PACKAGE_VENDOR "VORTELIN project")
@@ -41,7 +42,9 @@ that names the data files, tells particle-sizer (SMPS) text exports from
 data files of a cloud condensation nuclei (CCN) counter, and writes
 scn_smps.dat, with the first and last scan and the scan settings of each
 export, and scn_ccnc.dat, with each run of constant supersaturation set
-point in each CCN file.]])
+point in each CCN file. vortelin-overview draws a campaign as one SVG
+picture; vortelin-scans writes one row per particle-sizer sample with the
+CCN set point in force and whether the counter stayed steady through it.]])
 set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/packages)
 set(CPACK_STRIP_FILES ON)
 if(WIN32)

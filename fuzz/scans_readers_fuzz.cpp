@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fuzz_support.hpp"
+#include "scanners/sample_table.hpp"
 #include "scans/ccn_reading.hpp"
 #include "scans/export_reading.hpp"
 #include "scans/scan_join.hpp"
@@ -82,7 +83,8 @@ std::string join_records(std::string_view bytes, std::size_t buffer_size, Timeli
   std::string text = std::to_string(counts.read) + " " + std::to_string(counts.skipped) + "\n";
   for (const Window& window : join.finish()) {
     require(window.since_change >= 0, "a run that begins after the sample");
-    require(!window.stable || (*window.stable >= 0 && *window.stable <= 1), "a fraction out of range");
+    require(!window.stable || (*window.stable >= 0 && *window.stable <= 1),
+            "a fraction out of range");
     require(!window.whole || window.in_force, "whole without a record in force");
     if (window.in_force) text.append(std::to_string(window.in_force->set_point)).append(" ");
     text.append(std::to_string(window.since_change)).append(" ");
