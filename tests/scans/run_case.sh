@@ -8,11 +8,13 @@
 # for VERSION); `stderr_lines`, lines that must each be a whole line of
 # standard error; `outputs/PATH`, the files the run must leave with exactly
 # these bytes. Any other file the run creates or changes fails the case.
-# VORTELIN_SCANS_LAUNCHER (e.g. wine) starts PROGRAM when set; a case holding
-# skip_on_windows is skipped for a .exe, and skip_as_root when run as root.
+# VORTELIN_SCANS_BINARY, when set, is the program instead of PROGRAM (the
+# Windows build), started through VORTELIN_SCANS_LAUNCHER (wine) when that is
+# set; a case holding skip_on_windows is skipped for a .exe, and skip_as_root
+# when run as root.
 set -euo pipefail
 case_dir=$1
-program=$2
+program=${VORTELIN_SCANS_BINARY:-$2}
 version=$3
 expected=$case_dir/expected
 launcher=()
