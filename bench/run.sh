@@ -12,9 +12,10 @@
 # baselines (`wc -l`, `cat` to /dev/null, the awk peer) round by round, and
 # prints a table of median wall times and peak resident memory, then the
 # ratios, one per line. It also times vortelin-overview drawing a year of
-# 100,000 CCN segments, against its goals (under 1 s and 25 MB of SVG). The
-# inputs take about 2.6 GB and are deleted at the end (KEEP=1 keeps them). Not
-# part of CI.
+# 100,000 CCN segments, against its goals (under 1 s and 25 MB of SVG), and
+# vortelin-scans on a year of a campaign (8,760 hourly CCN files and 365 daily
+# exports) beside vortelin on the same files. The inputs take about 6 GB and
+# are deleted at the end (KEEP=1 keeps them). Not part of CI.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,6 +35,7 @@ echo "building the bench preset..." >&2
 prog=$root/build/bench/vortelin
 generate=$root/build/bench/bench/generate_inputs
 overview=$root/build/bench/vortelin-overview
+scans=$root/build/bench/vortelin-scans
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/vortelin-bench.XXXXXX")
 if [ "${KEEP:-0}" = 1 ]; then
@@ -41,10 +43,10 @@ if [ "${KEEP:-0}" = 1 ]; then
 else
   trap 'rm -rf "$tmp"' EXIT
 fi
-need_kb=$((2900 * 1024))
+need_kb=$((6500 * 1024))
 free_kb=$(df -Pk "$tmp" | awk 'NR == 2 { print $4 }')
 if [ "$free_kb" -lt "$need_kb" ]; then
-  echo "run.sh: $tmp has $((free_kb / 1024)) MiB free, the inputs need 2900 MiB" >&2
+  echo "run.sh: $tmp has $((free_kb / 1024)) MiB free, the inputs need 6500 MiB" >&2
   exit 1
 fi
 
@@ -56,7 +58,8 @@ mkdir -p "$in/overview"
 mapfile -t many_files < <(tr -d '\r' < "$in/many/files.lst")
 # Read every input once, so each timed run finds it in the page cache.
 cat "$in"/ccn/ccn_big.csv "$in"/smps/smps_big.txt "$in"/rows/smps_rows.txt \
-  "$in"/wide/smps_wide.txt "$in"/newest/smps_newest.csv "$in"/noeol/no_line_end.dat > /dev/null
+  "$in"/wide/smps_wide.txt "$in"/newest/smps_newest.csv "$in"/noeol/no_line_end.dat \
+  "$in"/year/* > /dev/null
 (cd "$in/many" && cat -- "${many_files[@]}" > /dev/null)
 
 # One timed run: wall time from the shell's clock, peak memory and exit status
@@ -80,7 +83,7 @@ timed() {
 # The commands, by label: case.command.
 labels=(ccn.vortelin ccn.wc ccn.awk smps.vortelin smps.wc rows.vortelin rows.wc wide.vortelin
         wide.wc newest.vortelin newest.wc many.vortelin many.cat noeol.vortelin noeol.wc
-        overview.draw)
+        overview.draw year.vortelin year.scans)
 # The inputs an older build reads as this one does (it may not know the newest layout).
 baseline=${BASELINE:-}
 compared=(ccn smps rows wide many)
@@ -108,6 +111,8 @@ run_label() {
     noeol.vortelin) cd "$in/noeol" && timed "$prog" < answer.txt ;;
     noeol.wc) cd "$in/noeol" && timed wc -l no_line_end.dat ;;
     overview.draw) cd "$in/overview" && timed "$overview" ;;
+    year.vortelin) cd "$in/year" && timed "$prog" < answer.txt ;;
+    year.scans) cd "$in/year" && timed "$scans" ;;
   esac
 }
 
@@ -124,6 +129,9 @@ check() {
     rows.vortelin | wide.vortelin | newest.vortelin)
       [ "$status" = 0 ] && grep -q "${expected_rows[$1]}" "$in/${1%%.*}/scn_smps.dat" ||
         { echo "run.sh: $1 did not give its row (status $status)" >&2; exit 1; } ;;
+    year.scans)
+      [ "$status" = 0 ] && [ "$(wc -l < "$in/year/scn_scans.csv")" = 233601 ] ||
+        { echo "run.sh: vortelin-scans did not write the year's 233,600 samples" >&2; cat "$tmp/stderr" >&2; exit 1; } ;;
     overview.draw)
       [ "$status" = 0 ] && [ -s "$in/overview/scn_overview.svg" ] ||
         { echo "run.sh: vortelin-overview failed (status $status)" >&2; cat "$tmp/stderr" >&2; exit 1; } ;;
@@ -165,6 +173,7 @@ describe() {
     many) echo "10,000 CCN files of ~10 KB" ;;
     noeol) echo "1 GiB data file, no line end" ;;
     overview) echo "vortelin-overview, 100,000 segments, a year" ;;
+    year) echo "A year: 8,760 CCN files, 365 exports, $(du -sm "$in/year" | cut -f1) MB" ;;
   esac
 }
 
@@ -208,6 +217,9 @@ echo "peak RSS of vortelin: $max_peak_mib MiB (goal <= 8: $(verdict "$max_peak_m
 svg_mb=$(stat -c %s "$in/overview/scn_overview.svg" | awk '{ printf "%.1f", $1 / 1e6 }')
 overview_s=$(awk -v m="${med[overview.draw]}" 'BEGIN { printf "%.3f", m }')
 echo "overview: $overview_s s for 100,000 CCN segments over a year (goal < 1: $(verdict "$overview_s" 1 '<=')), SVG $svg_mb MB (goal < 25: $(verdict "$svg_mb" 25 '<=')), peak RSS $(awk -v k="${peak[overview.draw]}" 'BEGIN { printf "%.1f", k / 1024 }') MiB"
+r=$(ratio "${med[year.scans]}" "${med[year.vortelin]}")
+scans_mib=$(awk -v k="${peak[year.scans]}" 'BEGIN { printf "%.1f", k / 1024 }')
+echo "year vortelin-scans / vortelin: $r (goal <= 1.5: $(verdict "$r" 1.5 '<=')), peak RSS of vortelin-scans $scans_mib MiB (goal <= 64: $(verdict "$scans_mib" 64 '<='))"
 if [ -n "$baseline" ]; then
   echo
   echo "this build / $baseline, same inputs, same rounds (above 1: slower):"
