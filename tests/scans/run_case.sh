@@ -13,7 +13,7 @@
 # set; a case holding skip_on_windows is skipped for a .exe, and skip_as_root
 # when run as root.
 set -euo pipefail
-case_dir=$1
+case_dir=$(cd "$1" && pwd)
 program=${VORTELIN_SCANS_BINARY:-$2}
 version=$3
 expected=$case_dir/expected
