@@ -7,6 +7,7 @@
 #include <limits>
 #include <string>
 #include <tuple>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/platform.hpp"
@@ -41,6 +42,12 @@ struct CcnFile {
   std::int32_t first_time = 0;
 };
 
+struct IdentityHash {
+  std::size_t operator()(const FileIdentity& identity) const {
+    return std::hash<std::uint64_t>{}(identity.index * 31 + identity.volume);
+  }
+};
+
 struct Totals {
   std::size_t exports = 0;
   std::size_t ccn_files = 0;
@@ -53,7 +60,7 @@ struct Run {
   Inputs inputs;
   std::vector<Sample> samples;
   std::vector<CcnFile> ccn_files;
-  std::vector<FileIdentity> seen;
+  std::unordered_set<FileIdentity, IdentityHash> seen;  // the files read so far
   std::optional<FileIdentity> output;
   Totals totals;
   IoTrace trace;
@@ -173,12 +180,10 @@ void take_file(Run& run, std::uint32_t order) {
   std::uint64_t size = 0;
   FileIdentity identity;
   const bool known = file_identity(fd, identity);
-  if (known && (identity == run.output ||
-                std::find(run.seen.begin(), run.seen.end(), identity) != run.seen.end())) {
+  if (known && (identity == run.output || !run.seen.insert(identity).second)) {
     close_file(fd);  // the output, or a file read already under another name
     return;
   }
-  if (known) run.seen.push_back(identity);
   if (!regular_file_size(fd, size)) {
     close_file(fd);
     run.report.note("skipped " + name + ": not a regular file");
