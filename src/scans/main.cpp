@@ -37,7 +37,7 @@ See the manual page vortelin-scans(1).
 )";
 
 void on_console_signal(vortelin::ConsoleSignal) noexcept {
-  vortelin::write_to_error_stream("vortelin-scans: interrupted, nothing written\n");
+  vortelin::write_to_error_stream("vortelin-scans: interrupted\n");
 }
 
 // The text with the platform's line ends.
