@@ -40,7 +40,7 @@ std::vector<Mark> merge_marks(std::span<const Bar> bars, std::span<const std::si
     const std::size_t group = groups[i];
     if (group >= open.size()) open.resize(group + 1, 0);
     const double x0 = scale.x(bars[i].start);
-    const double x1 = scale.x(bars[i].end);
+    const double x1 = bars[i].no_end ? x0 + 1 : scale.x(bars[i].end);
     if (open[group] != 0) {
       Mark& mark = marks[open[group] - 1];
       if (stretch[mark.bars.back()] == stretch[i] && x0 - mark.x1 < 1.0) {

@@ -35,7 +35,8 @@ struct TimeScale {
   }
 };
 
-// The marks of `bars`, each bar in group `groups[i]`; every bar is in exactly one mark.
+// The marks of `bars`, each bar in group `groups[i]`; every bar is in exactly
+// one mark. A bar without an end reaches a pixel past its start.
 std::vector<Mark> merge_marks(std::span<const Bar> bars, std::span<const std::size_t> groups,
                               const TimeScale& scale);
 

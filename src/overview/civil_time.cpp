@@ -1,12 +1,15 @@
 #include "overview/civil_time.hpp"
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 
 namespace vortelin::overview {
 
 namespace {
+
+using std::chrono::days;
+using std::chrono::seconds;
+using std::chrono::sys_days;
+using std::chrono::sys_seconds;
 
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
@@ -36,47 +39,24 @@ bool take_char(std::string_view& text, char wanted) {
   return true;
 }
 
-bool is_leap(std::int64_t year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int days_in_month(std::int64_t year, int month) {
-  constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && is_leap(year)) return 29;
-  return kDays[static_cast<std::size_t>(month - 1)];
-}
-
-std::int64_t floor_div(std::int64_t a, std::int64_t b) {
-  return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
+sys_seconds moment_of(std::int64_t value) {
+  return sys_seconds{seconds{value}};
 }
 
 }  // namespace
 
-std::optional<DateParts> read_date_parts(std::string_view text) {
+std::optional<calendar::WrittenDate> read_written_date(std::string_view text) {
   text = trimmed(text);
-  DateParts parts;
   const auto first = take_digits(text, 1, 2);
   if (!first || !take_char(text, '/')) return std::nullopt;
   const auto second = take_digits(text, 1, 2);
   if (!second || !take_char(text, '/')) return std::nullopt;
-  const std::size_t year_digits =
+  const auto year_digits =
       static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), is_digit) - text.begin());
   if (year_digits != 2 && year_digits != 4) return std::nullopt;
   const auto year = take_digits(text, year_digits, year_digits);
   if (!year || !text.empty()) return std::nullopt;
-  parts.first = *first;
-  parts.second = *second;
-  parts.year = year_digits == 2 ? 2000 + *year : *year;
-  return parts;
-}
-
-std::optional<std::int64_t> day_number(const DateParts& parts, DateOrder order) {
-  const int month = order == DateOrder::month_first ? parts.first : parts.second;
-  const int day = order == DateOrder::month_first ? parts.second : parts.first;
-  if (month < 1 || month > 12 || day < 1 || day > days_in_month(parts.year, month)) {
-    return std::nullopt;
-  }
-  return days_from_civil(parts.year, month, day);
+  return calendar::WrittenDate{*first, *second, *year, static_cast<int>(year_digits)};
 }
 
 std::optional<std::int32_t> read_clock_time(std::string_view text) {
@@ -86,51 +66,57 @@ std::optional<std::int32_t> read_clock_time(std::string_view text) {
   const auto minute = take_digits(text, 2, 2);
   if (!minute || !take_char(text, ':')) return std::nullopt;
   const auto second = take_digits(text, 2, 2);
-  if (!second || !text.empty() || *hour > 23 || *minute > 59 || *second > 59) return std::nullopt;
-  return *hour * 3600 + *minute * 60 + *second;
+  if (!second || !text.empty()) return std::nullopt;
+  return calendar::time_of_day(*hour, *minute, *second);
 }
 
-// The well-known era-based conversion: 400-year eras of 146097 days.
-std::int64_t days_from_civil(std::int64_t year, int month, int day) {
-  year -= month <= 2 ? 1 : 0;
-  const std::int64_t era = floor_div(year, 400);
-  const std::int64_t year_of_era = year - era * 400;
-  const std::int64_t month_from_march = month > 2 ? month - 3 : month + 9;
-  const std::int64_t day_of_year = (153 * month_from_march + 2) / 5 + day - 1;
-  const std::int64_t day_of_era =
-      year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-  return era * 146097 + day_of_era - 719468;
+std::optional<std::int64_t> read_iso_moment(std::string_view text) {
+  const auto year = take_digits(text, 4, 4);
+  if (!year || !take_char(text, '-')) return std::nullopt;
+  const auto month = take_digits(text, 2, 2);
+  if (!month || !take_char(text, '-')) return std::nullopt;
+  const auto day = take_digits(text, 2, 2);
+  if (!day || !(take_char(text, 'T') || take_char(text, ' '))) return std::nullopt;
+  const auto hour = take_digits(text, 2, 2);
+  if (!hour || !take_char(text, ':')) return std::nullopt;
+  const auto minute = take_digits(text, 2, 2);
+  if (!minute || !take_char(text, ':')) return std::nullopt;
+  const auto second = take_digits(text, 2, 2);
+  if (!second || !text.empty()) return std::nullopt;
+  const auto clock = calendar::time_of_day(*hour, *minute, *second);
+  if (!clock) return std::nullopt;
+  const auto date = calendar::civil_day({*month, *day, *year, 4}, calendar::DateOrder::month_first);
+  if (!date) return std::nullopt;
+  return midnight_seconds(*date) + *clock;
 }
 
-CivilTime civil_time(std::int64_t seconds) {
-  const std::int64_t days = floor_div(seconds, kSecondsPerDay);
-  const auto of_day = static_cast<int>(seconds - days * kSecondsPerDay);
-  const std::int64_t shifted = days + 719468;
-  const std::int64_t era = floor_div(shifted, 146097);
-  const std::int64_t day_of_era = shifted - era * 146097;
-  const std::int64_t year_of_era =
-      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-  const std::int64_t day_of_year =
-      day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
-  const std::int64_t month_from_march = (5 * day_of_year + 2) / 153;
-  CivilTime time;
-  time.day = static_cast<int>(day_of_year - (153 * month_from_march + 2) / 5 + 1);
-  time.month =
-      static_cast<int>(month_from_march < 10 ? month_from_march + 3 : month_from_march - 9);
-  time.year = year_of_era + era * 400 + (time.month <= 2 ? 1 : 0);
-  time.hour = of_day / 3600;
-  time.minute = of_day / 60 % 60;
-  time.second = of_day % 60;
-  return time;
+std::int64_t midnight_seconds(sys_days day) {
+  return std::chrono::duration_cast<seconds>(day.time_since_epoch()).count();
 }
 
-std::string iso_time(std::int64_t seconds) {
-  const CivilTime t = civil_time(seconds);
-  std::array<char, 64> text{};
-  const int length =
-      std::snprintf(text.data(), text.size(), "%04lld-%02d-%02d %02d:%02d:%02d",
-                    static_cast<long long>(t.year), t.month, t.day, t.hour, t.minute, t.second);
-  return {text.data(), static_cast<std::size_t>(length)};
+std::int64_t day_number(std::int64_t value) {
+  return std::chrono::floor<days>(moment_of(value)).time_since_epoch().count();
+}
+
+CivilTime civil_time(std::int64_t value) {
+  const sys_seconds moment = moment_of(value);
+  const sys_days day = std::chrono::floor<days>(moment);
+  const std::chrono::year_month_day date{day};
+  const std::chrono::hh_mm_ss clock{moment - day};
+  return {static_cast<int>(date.year()),
+          static_cast<unsigned>(date.month()),
+          static_cast<unsigned>(date.day()),
+          static_cast<int>(clock.hours().count()),
+          static_cast<int>(clock.minutes().count()),
+          static_cast<int>(clock.seconds().count())};
+}
+
+std::string iso_time(std::int64_t value) {
+  return calendar::iso_date_time(moment_of(value), ' ');
+}
+
+std::string iso_day(std::int64_t value) {
+  return calendar::iso_date(std::chrono::floor<days>(moment_of(value)));
 }
 
 }  // namespace vortelin::overview

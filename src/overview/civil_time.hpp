@@ -1,5 +1,6 @@
-// Calendar dates and clock times as the tables write them, read from their raw
-// text, and the seconds they stand for on one proleptic Gregorian time line.
+// Dates and clock times as the tables write them, read from their text, and
+// seconds on one time line (since 1970-01-01, on the tables' own clock). The
+// calendar itself is <chrono>'s, through the shared calendar library.
 #pragma once
 
 #include <cstdint>
@@ -7,49 +8,48 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/civil_date.hpp"
+
 namespace vortelin::overview {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-// Which of a date's first two parts is the month.
-enum class DateOrder { month_first, day_first };
-
-// A date's three parts as written, the year already widened to four digits
-// (two-digit years are 2000 to 2099).
-struct DateParts {
-  int first = 0;
-  int second = 0;
-  int year = 0;
-};
-
-// "5/14/05", "05/14/2005", "27/02/18", with blanks or tabs around; nullopt for
-// anything else (a blank field, asterisks, a cut year, another shape).
-std::optional<DateParts> read_date_parts(std::string_view text);
-
-// Days since 1970-01-01 of `parts` read in `order`; nullopt when there is no
-// such day (month 13, 30 February).
-std::optional<std::int64_t> day_number(const DateParts& parts, DateOrder order);
+// "5/14/05", "05/14/2005", "27/02/18", with blanks or tabs around: the two
+// parts in their written order and the year as written; nullopt for anything
+// else (a blank field, asterisks, a cut year, another shape).
+std::optional<calendar::WrittenDate> read_written_date(std::string_view text);
 
 // "10:00:00" or "9:05:00", with blanks or tabs around, as seconds since
 // midnight; nullopt for anything else, or an hour, minute or second out of range.
 std::optional<std::int32_t> read_clock_time(std::string_view text);
 
+// "2005-05-14T10:00:12" (or with a blank for the T), as the scans table
+// writes its times, in seconds; nullopt for anything else or a day that does
+// not exist.
+std::optional<std::int64_t> read_iso_moment(std::string_view text);
+
+// Seconds at the midnight that starts `day`.
+std::int64_t midnight_seconds(std::chrono::sys_days day);
+
+// The day holding `seconds` (days since 1970-01-01, rounded down).
+std::int64_t day_number(std::int64_t seconds);
+
 struct CivilTime {
-  std::int64_t year = 1970;
-  int month = 1;  // 1 to 12
-  int day = 1;
+  int year = 1970;
+  unsigned month = 1;  // 1 to 12
+  unsigned day = 1;
   int hour = 0;
   int minute = 0;
   int second = 0;
 };
 
-// Days since 1970-01-01 of a calendar date (month 1 to 12, any day number).
-std::int64_t days_from_civil(std::int64_t year, int month, int day);
-
-// The calendar date and clock time of seconds since 1970-01-01.
+// The calendar date and clock time of `seconds`.
 CivilTime civil_time(std::int64_t seconds);
 
 // "2005-05-14 10:00:00".
 std::string iso_time(std::int64_t seconds);
+
+// "2005-05-14".
+std::string iso_day(std::int64_t seconds);
 
 }  // namespace vortelin::overview

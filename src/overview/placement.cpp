@@ -6,25 +6,33 @@
 #include <string>
 #include <string_view>
 
+#include "overview/civil_time.hpp"
+
 namespace vortelin::overview {
 
 namespace {
 
-// Day first when asked, or when a date of the table has a first part above 12
-// and so cannot be month first.
-DateOrder choose_order(const std::vector<TableRow>& rows, DateOrderChoice choice,
-                       std::initializer_list<std::string_view (*)(std::string_view)> dates,
-                       bool& detected) {
-  detected = false;
-  for (const TableRow& row : rows) {
-    for (const auto date : dates) {
-      const auto parts = read_date_parts(date(row.text));
-      if (parts && parts->first > 12) detected = true;
-    }
-    if (detected) break;
+using calendar::DateOrder;
+using calendar::OrderBasis;
+using calendar::OrderDecision;
+
+// The order of one row's dates, from the dates it holds and its file's name.
+OrderDecision row_order(std::initializer_list<std::string_view> dates, std::string_view file,
+                        calendar::OrderOption option) {
+  calendar::OrderEvidence evidence;
+  for (const std::string_view date : dates) {
+    if (const auto written = read_written_date(date)) note_date(evidence, *written);
   }
-  return choice == DateOrderChoice::day_first || detected ? DateOrder::day_first
-                                                          : DateOrder::month_first;
+  return decide_order(evidence, file, option);
+}
+
+void tally(DateTally& dates, const OrderDecision& decision) {
+  if (decision.order == DateOrder::day_first) {
+    ++dates.day_first;
+  } else {
+    ++dates.month_first;
+    if (decision.basis == OrderBasis::by_default) ++dates.by_default;
+  }
 }
 
 bool blank(std::string_view text) {
@@ -42,16 +50,16 @@ std::nullopt_t fail(std::string& reason, std::initializer_list<std::string_view>
 // Seconds since 1970-01-01 of a date and a time field, or why they are no time.
 std::optional<std::int64_t> moment(std::string_view date, std::string_view time, DateOrder order,
                                    std::string_view what, std::string& reason) {
-  const auto parts = read_date_parts(date);
-  if (!parts) return fail(reason, {blank(date) ? "blank " : "malformed ", what, " date"});
-  const auto day = day_number(*parts, order);
+  const auto written = read_written_date(date);
+  if (!written) return fail(reason, {blank(date) ? "blank " : "malformed ", what, " date"});
+  const auto day = calendar::civil_day(*written, order);
   if (!day) {
     return fail(reason, {"no such ", what, " date in ",
                          order == DateOrder::month_first ? "month/day/year" : "day/month/year"});
   }
   const auto seconds = read_clock_time(time);
   if (!seconds) return fail(reason, {blank(time) ? "blank " : "malformed ", what, " time"});
-  return *day * kSecondsPerDay + *seconds;
+  return midnight_seconds(*day) + *seconds;
 }
 
 // A right-aligned number field; nullopt for blanks, asterisks or anything else.
@@ -68,55 +76,58 @@ std::optional<double> read_number(std::string_view text) {
   return value;
 }
 
-std::string_view smps_first_date(std::string_view row) {
-  return row_field(row, SmpsColumn::first_date);
-}
-std::string_view smps_last_date(std::string_view row) {
-  return row_field(row, SmpsColumn::last_date);
-}
-std::string_view ccn_date(std::string_view row) {
-  return row_field(row, CcnColumn::date);
-}
+constexpr std::string_view kContradictory = "its dates are day first and month first";
 
 LeftOut left_out(const TableRow& row, TableKind kind, std::string reason) {
-  return {row.line, std::move(reason), std::string(row_file(row.text, kind))};
+  return {row.line, std::move(reason), std::string(row_file(row.text, kind)), {}};
 }
 
 }  // namespace
 
-Placement place_smps(const std::vector<TableRow>& rows, DateOrderChoice choice) {
+Placement place_smps(const std::vector<TableRow>& rows, calendar::OrderOption option) {
   Placement placement;
-  placement.order =
-      choose_order(rows, choice, {smps_first_date, smps_last_date}, placement.day_first_detected);
   for (std::size_t index = 0; index < rows.size(); ++index) {
     const std::string_view text = rows[index].text;
+    const std::string_view first_date = row_field(text, SmpsColumn::first_date);
+    const std::string_view last_date = row_field(text, SmpsColumn::last_date);
+    const OrderDecision decision =
+        row_order({first_date, last_date}, row_file(text, TableKind::smps), option);
     std::string reason;
-    const auto start =
-        moment(row_field(text, SmpsColumn::first_date), row_field(text, SmpsColumn::first_time),
-               placement.order, "first", reason);
+    if (decision.basis == OrderBasis::contradictory) {
+      placement.left_out.push_back(
+          left_out(rows[index], TableKind::smps, std::string(kContradictory)));
+      continue;
+    }
+    const auto start = moment(first_date, row_field(text, SmpsColumn::first_time), decision.order,
+                              "first", reason);
     const auto end =
-        moment(row_field(text, SmpsColumn::last_date), row_field(text, SmpsColumn::last_time),
-               placement.order, "last", reason);
+        moment(last_date, row_field(text, SmpsColumn::last_time), decision.order, "last", reason);
     if (start && end && *end < *start) fail(reason, {"the last scan is before the first"});
     if (!start || !end || !reason.empty()) {
       placement.left_out.push_back(left_out(rows[index], TableKind::smps, reason));
       continue;
     }
-    placement.bars.push_back({*start, *end, 0, index});
+    placement.bars.push_back({*start, *end, 0, index, false});
+    tally(placement.dates, decision);
   }
   return placement;
 }
 
-Placement place_ccn(const std::vector<TableRow>& rows, DateOrderChoice choice) {
+Placement place_ccn(const std::vector<TableRow>& rows, calendar::OrderOption option) {
   Placement placement;
-  placement.order = choose_order(rows, choice, {ccn_date}, placement.day_first_detected);
   const TableRow* previous = nullptr;  // the row of the last bar placed
   for (std::size_t index = 0; index < rows.size(); ++index) {
     const std::string_view text = rows[index].text;
-    std::string reason;
     const std::string_view date = row_field(text, CcnColumn::date);
+    const OrderDecision decision = row_order({date}, row_file(text, TableKind::ccnc), option);
+    if (decision.basis == OrderBasis::contradictory) {
+      placement.left_out.push_back(
+          left_out(rows[index], TableKind::ccnc, std::string(kContradictory)));
+      continue;
+    }
+    std::string reason;
     auto start =
-        moment(date, row_field(text, CcnColumn::start_time), placement.order, "start", reason);
+        moment(date, row_field(text, CcnColumn::start_time), decision.order, "start", reason);
     const auto end_of_day = read_clock_time(row_field(text, CcnColumn::end_time));
     const auto set_point = read_number(row_field(text, CcnColumn::set_point));
     if (!end_of_day) {
@@ -136,7 +147,8 @@ Placement place_ccn(const std::vector<TableRow>& rows, DateOrderChoice choice) {
     }
     const std::int64_t start_of_day = *read_clock_time(row_field(text, CcnColumn::start_time));
     const std::int64_t length = (*end_of_day - start_of_day + kSecondsPerDay) % kSecondsPerDay;
-    placement.bars.push_back({*start, *start + length, *set_point, index});
+    placement.bars.push_back({*start, *start + length, *set_point, index, false});
+    tally(placement.dates, decision);
     previous = &rows[index];
   }
   return placement;

@@ -17,6 +17,10 @@ constexpr std::array<std::string_view, 12> kRamp{"#440154", "#482475", "#414487"
                                                  "#2A788E", "#21918C", "#22A884", "#44BF70",
                                                  "#7AD151", "#BDDF26", "#DCE319", "#FDE725"};
 
+double in_thousandths(double set_point) {
+  return static_cast<double>(std::llround(set_point * 1000)) / 1000;
+}
+
 // A round step (1, 2 or 5 times a power of ten) giving about `count` ticks over `span`.
 double round_step(double span, double count) {
   const double rough = span / count;
@@ -29,9 +33,10 @@ double round_step(double span, double count) {
 
 }  // namespace
 
-SetPointScale make_set_point_scale(std::span<const Bar> segments) {
+SetPointScale make_set_point_scale(std::span<const double> set_points) {
   SetPointScale scale;
-  for (const Bar& bar : segments) scale.values.push_back(bar.set_point);
+  scale.values.reserve(set_points.size());
+  for (const double set_point : set_points) scale.values.push_back(in_thousandths(set_point));
   std::sort(scale.values.begin(), scale.values.end());
   scale.values.erase(std::unique(scale.values.begin(), scale.values.end()), scale.values.end());
   if (!scale.values.empty()) {
@@ -52,7 +57,8 @@ SetPointScale make_set_point_scale(std::span<const Bar> segments) {
 
 std::size_t set_point_index(const SetPointScale& scale, double set_point) {
   return static_cast<std::size_t>(
-      std::lower_bound(scale.values.begin(), scale.values.end(), set_point) - scale.values.begin());
+      std::lower_bound(scale.values.begin(), scale.values.end(), in_thousandths(set_point)) -
+      scale.values.begin());
 }
 
 std::string_view set_point_colour(const SetPointScale& scale, std::size_t index) {

@@ -1,5 +1,7 @@
-// The CCN lane's vertical scale: the set points found, a colour for each, and
-// round values for the axis ticks.
+// The set points found in the CCN segments and the samples, a colour for each,
+// and round values for an axis. Set points are told apart to a thousandth, the
+// precision of scn_ccnc.dat, so a sample's 0.2345 (scn_scans.csv writes the
+// value read) and its segment's 0.235 are one set point with one colour.
 #pragma once
 
 #include <cstddef>
@@ -8,20 +10,19 @@
 #include <string_view>
 #include <vector>
 
-#include "overview/placement.hpp"
-
 namespace vortelin::overview {
 
 struct SetPointScale {
-  std::vector<double> values;  // the distinct set points, ascending
+  std::vector<double> values;  // the distinct set points, ascending, in thousandths
   double low = 0;              // the axis: low < high, 0 included
   double high = 1;
   std::vector<double> ticks;  // round values from low to high
 };
 
-SetPointScale make_set_point_scale(std::span<const Bar> segments);
+// `set_points` in any order, with repeats; each finite and at most 1e9 in size.
+SetPointScale make_set_point_scale(std::span<const double> set_points);
 
-// The index of a segment's set point in `scale.values`.
+// The index in `scale.values` of a set point the scale was made with.
 std::size_t set_point_index(const SetPointScale& scale, double set_point);
 
 // "#0072B2": a colour-blind-safe set of distinct colours for up to seven set

@@ -6,23 +6,20 @@
 #include <cstring>
 #include <memory>
 
+#include "tables/summary_layout.hpp"
+#include "tables/summary_tables.hpp"
+
 namespace vortelin::overview {
 
 namespace {
 
-constexpr std::string_view kSmpsHeader =
-    R"h( "File" "FrstScanDate" "LastScanDate" "FrstScanTime" "LastScanTime" "ScansPerSample" "ScanUpTime(s)" "RetraceTime(s)")h";
-constexpr std::string_view kCcnHeader =
-    R"h( "File" "StartDate" "StartTime" "EndTime" "SuperSatSet" "DeltaTSet")h";
-
-// What follows the file name in a row, from the name's closing quote to the
-// line end: '#' stands for any byte of a field, every other byte is itself.
-constexpr std::string_view kSmpsTail =
-    R"(" "#########" "########" "########" "########" ### ###### ######)";
-constexpr std::string_view kCcnTail = R"(" "#########" "########" "########"  ######## ########)";
-
 std::string_view tail_of(TableKind kind) {
-  return kind == TableKind::smps ? kSmpsTail : kCcnTail;
+  return kind == TableKind::smps ? kSmpsRowTail : kCcnRowTail;
+}
+
+bool is_header(std::string_view line, TableKind kind) {
+  return !line.empty() && line.front() == kTableLineStart &&
+         line.substr(1) == (kind == TableKind::smps ? kSmpsHeader : kCcnHeader);
 }
 
 // The `index`th run of '#' in the tail: where it starts and how long it is.
@@ -59,23 +56,24 @@ std::string_view next_line(std::string_view& bytes, bool& terminated) {
 }  // namespace
 
 std::string_view table_name(TableKind kind) {
-  return kind == TableKind::smps ? "scn_smps.dat" : "scn_ccnc.dat";
+  return kind == TableKind::smps ? kSmpsTableName : kCcnTableName;
 }
 
 Table parse_table(std::string_view bytes, TableKind kind) {
   Table table;
   if (bytes.empty()) return table;
   bool terminated = false;
-  if (next_line(bytes, terminated) != (kind == TableKind::smps ? kSmpsHeader : kCcnHeader)) {
+  if (!is_header(next_line(bytes, terminated), kind)) {
     table.outcome = Table::Outcome::not_a_table;
     return table;
   }
   for (std::size_t number = 2; !bytes.empty(); ++number) {
     std::string_view line = next_line(bytes, terminated);
     if (!terminated) {
-      table.malformed.push_back({number, "the last line has no line end", {}});
-    } else if (line.empty() || line.front() != ' ' || !matches_tail(line.substr(1), kind)) {
-      table.malformed.push_back({number, "not a row of this table", {}});
+      table.malformed.push_back({number, "the last line has no line end", {}, {}});
+    } else if (line.empty() || line.front() != kTableLineStart ||
+               !matches_tail(line.substr(1), kind)) {
+      table.malformed.push_back({number, "not a row of this table", {}, {}});
     } else {
       table.rows.push_back({number, std::string(line.substr(1))});
     }

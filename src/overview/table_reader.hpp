@@ -16,7 +16,7 @@ enum class TableKind { smps, ccnc };
 enum class SmpsColumn { first_date, last_date, first_time, last_time, scans, scan_up, retrace };
 enum class CcnColumn { date, start_time, end_time, set_point, delta_t };
 
-// "scn_smps.dat" or "scn_ccnc.dat".
+// "scn_smps.dat" or "scn_ccnc.dat", as the tables library names them.
 std::string_view table_name(TableKind kind);
 
 // One row of a table: its line number (the header is line 1) and its bytes
@@ -30,7 +30,8 @@ struct TableRow {
 struct LeftOut {
   std::size_t line = 0;
   std::string reason;
-  std::string file;  // the row's file name, when the row has the table's layout
+  std::string file;    // the row's file name, when the row has the table's layout
+  std::string sample;  // the sample number, for a row of the scans table
 };
 
 struct Table {

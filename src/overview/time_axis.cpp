@@ -60,8 +60,10 @@ std::int64_t ceil_multiple(std::int64_t value, std::int64_t step) {
   return q * step;
 }
 
-std::int64_t at_midnight(std::int64_t year, int month, int day) {
-  return days_from_civil(year, month, day) * kSecondsPerDay;
+std::int64_t at_midnight(std::int64_t year, unsigned month, std::int64_t day) {
+  return midnight_seconds(
+      std::chrono::sys_days{std::chrono::year{static_cast<int>(year)} / std::chrono::month{month} /
+                            std::chrono::day{static_cast<unsigned>(day)}});
 }
 
 // The tick times of `step` in [from, to]; stops after `limit` + 1 of them.
@@ -81,11 +83,11 @@ std::vector<std::int64_t> tick_times(const Step& step, std::int64_t from, std::i
     case StepKind::month_days:
     case StepKind::months: {
       std::int64_t year = start.year;
-      int month = start.month;
+      unsigned month = start.month;
       for (bool going = true; going;) {
         if (step.kind == StepKind::month_days) {
           for (std::int64_t day = 1; going && day + step.size <= 31; day += step.size) {
-            going = keep(at_midnight(year, month, static_cast<int>(day)));
+            going = keep(at_midnight(year, month, day));
           }
         } else if ((month - 1) % step.size == 0) {
           going = keep(at_midnight(year, month, 1));
@@ -116,9 +118,9 @@ std::string year_text(std::int64_t year) {
 
 Tick labelled(std::int64_t at, const Step& step) {
   const CivilTime t = civil_time(at);
-  const std::string date = iso_time(at).substr(0, iso_time(at).find(' '));
+  const std::string date = iso_day(at);
   const std::string clock = two_digits(t.hour) + ":" + two_digits(t.minute);
-  const std::string month(kMonths[static_cast<std::size_t>(t.month - 1)]);
+  const std::string month(kMonths[t.month - 1]);
   switch (step.kind) {
     case StepKind::seconds:
       if (step.size < 60) return {at, clock + ":" + two_digits(t.second), date};

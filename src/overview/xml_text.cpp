@@ -1,6 +1,6 @@
 #include "overview/xml_text.hpp"
 
-#include <cstdint>
+#include "tables/utf8_sequence.hpp"
 
 namespace vortelin::overview {
 
@@ -8,35 +8,15 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
-// The length of the valid UTF-8 sequence of a character XML allows at the
-// start of `text`, or 0.
-std::size_t utf8_length(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-  const std::uint8_t lead = byte(0);
-  std::size_t length = 0;
-  std::uint32_t code = 0;
-  if (lead < 0x80) return lead >= 0x20 || lead == '\t' ? 1 : 0;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    code = lead & 0x1Fu;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    code = lead & 0x0Fu;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    code = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0u) != 0x80) return 0;
-    code = (code << 6) | (byte(i) & 0x3Fu);
-  }
-  const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-  const bool not_a_character = code == 0xFFFE || code == 0xFFFF || code > 0x10FFFF;
-  return overlong || surrogate || not_a_character ? 0 : length;
+// The length of the character at the start of `text` when it is well-formed
+// UTF-8 and a character XML allows (not a control other than the tab, not
+// U+FFFE or U+FFFF), else 0.
+std::size_t xml_character_length(std::string_view text) {
+  const std::size_t length = utf8_sequence_length(text);
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  if (length == 1) return byte(0) >= 0x20 || text[0] == '\t' ? 1 : 0;
+  if (length == 3 && byte(0) == 0xEF && byte(1) == 0xBF && byte(2) >= 0xBE) return 0;
+  return length;
 }
 
 }  // namespace
@@ -53,7 +33,7 @@ void append_xml_text(std::string& out, std::string_view text) {
       out += "&gt;";
     } else if (c == '\n') {
       out += "&#10;";
-    } else if (const std::size_t length = utf8_length(text); length > 0) {
+    } else if (const std::size_t length = xml_character_length(text); length > 0) {
       out.append(text.substr(0, length));
       used = length;
     } else {

@@ -1,4 +1,5 @@
-// Dates and clock times read from the tables' raw fields, and the calendar.
+// Dates and clock times read from the tables' text: the summary tables' written
+// dates, whose order each row decides, and the scans table's ISO times.
 #include "overview/civil_time.hpp"
 
 #include <gtest/gtest.h>
@@ -9,49 +10,32 @@
 namespace vortelin::overview {
 namespace {
 
-struct DateCase {
-  std::string_view text;
-  std::optional<std::int64_t> month_first;  // days since 1970-01-01
-  std::optional<std::int64_t> day_first;
-};
+using calendar::WrittenDate;
 
-TEST(OverviewDates, ReadsTheTablesDateFieldsInEitherOrder) {
-  const std::int64_t may14 = days_from_civil(2005, 5, 14);
-  const std::int64_t feb27 = days_from_civil(2018, 2, 27);
-  const DateCase cases[] = {
-      {"05/14/05 ", may14, std::nullopt},
-      {"5/14/05", may14, std::nullopt},
-      {"05/14/2005", may14, std::nullopt},
-      {" \t05/14/05\t", may14, std::nullopt},  // tabs and blanks around
-      {"27/02/18 ", std::nullopt, feb27},
-      {"02/03/25", days_from_civil(2025, 2, 3), days_from_civil(2025, 3, 2)},
-      {"02/29/24", days_from_civil(2024, 2, 29), std::nullopt},  // leap year
-      {"02/29/25", std::nullopt, std::nullopt},
-      {"12/31/99", days_from_civil(2099, 12, 31), std::nullopt},  // two digits: 2000-2099
-      {"01/01/00", days_from_civil(2000, 1, 1), days_from_civil(2000, 1, 1)},
-      {"00/00/00", std::nullopt, std::nullopt},
-      {"13/13/25", std::nullopt, std::nullopt},
-      {"         ", std::nullopt, std::nullopt},
-      {"", std::nullopt, std::nullopt},
-      {"*********", std::nullopt, std::nullopt},
-      {"05/14/200", std::nullopt, std::nullopt},  // a four-digit year cut to three
-      {"05/14/2005x", std::nullopt, std::nullopt},
-      {"05/14/05 1", std::nullopt, std::nullopt},
-      {"05-14-05", std::nullopt, std::nullopt},
-      {"005/14/05", std::nullopt, std::nullopt},
-      {"05/14\t/05", std::nullopt, std::nullopt},  // a tab inside
+TEST(OverviewDates, ReadsTheTablesDateFieldsAsWritten) {
+  const std::pair<std::string_view, std::optional<WrittenDate>> cases[] = {
+      {"05/14/05 ", WrittenDate{5, 14, 5, 2}},
+      {"5/14/05", WrittenDate{5, 14, 5, 2}},
+      {"05/14/2005", WrittenDate{5, 14, 2005, 4}},
+      {" \t27/02/18\t", WrittenDate{27, 2, 18, 2}},  // tabs and blanks around
+      {"13/31/05", WrittenDate{13, 31, 5, 2}},       // no such day either way: the row decides
+      {"00/00/00", WrittenDate{0, 0, 0, 2}},
+      {"         ", std::nullopt},
+      {"", std::nullopt},
+      {"*********", std::nullopt},
+      {"05/14/200", std::nullopt},  // a four-digit year cut to three
+      {"05/14/2005x", std::nullopt},
+      {"05/14/05 1", std::nullopt},
+      {"05-14-05", std::nullopt},
+      {"005/14/05", std::nullopt},
+      {"05/14\t/05", std::nullopt},  // a tab inside
       {"05\xff"
        "14/05",
-       std::nullopt, std::nullopt},
-      {"1/5", std::nullopt, std::nullopt},
+       std::nullopt},
+      {"1/5", std::nullopt},
   };
-  for (const DateCase& c : cases) {
-    const auto parts = read_date_parts(c.text);
-    const auto as = [&](DateOrder order) {
-      return parts ? day_number(*parts, order) : std::optional<std::int64_t>();
-    };
-    EXPECT_EQ(as(DateOrder::month_first), c.month_first) << "date: [" << c.text << "]";
-    EXPECT_EQ(as(DateOrder::day_first), c.day_first) << "date: [" << c.text << "]";
+  for (const auto& [text, date] : cases) {
+    EXPECT_EQ(read_written_date(text), date) << "date: [" << text << "]";
   }
 }
 
@@ -71,15 +55,37 @@ TEST(OverviewDates, ReadsClockTimes) {
   }
 }
 
-TEST(OverviewDates, CalendarRoundTripsOverFourHundredYears) {
-  EXPECT_EQ(days_from_civil(1970, 1, 1), 0);
-  EXPECT_EQ(days_from_civil(2000, 3, 1), 11017);
-  EXPECT_EQ(iso_time(days_from_civil(2005, 5, 14) * kSecondsPerDay + 36012), "2005-05-14 10:00:12");
-  EXPECT_EQ(iso_time(-1), "1969-12-31 23:59:59");
-  for (std::int64_t day = days_from_civil(1900, 1, 1); day < days_from_civil(2300, 1, 1); ++day) {
-    const CivilTime t = civil_time(day * kSecondsPerDay);
-    ASSERT_EQ(days_from_civil(t.year, t.month, t.day), day);
+TEST(OverviewDates, ReadsTheScansTablesTimesAndWritesThemBack) {
+  const std::pair<std::string_view, std::optional<std::string_view>> cases[] = {
+      {"2005-05-14T10:00:12", "2005-05-14 10:00:12"},
+      {"2005-05-14 10:00:12", "2005-05-14 10:00:12"},
+      {"2024-02-29T23:59:59", "2024-02-29 23:59:59"},
+      {"1969-12-31T23:59:59", "1969-12-31 23:59:59"},  // before 1970: days round down
+      {"9999-12-31T23:59:59", "9999-12-31 23:59:59"},
+      {"0001-01-01T00:00:00", "0001-01-01 00:00:00"},
+      {"2025-02-29T10:00:00", std::nullopt},
+      {"2025-13-01T10:00:00", std::nullopt},
+      {"0000-01-01T00:00:00", std::nullopt},
+      {"2005-05-14T24:00:00", std::nullopt},
+      {"2005-05-14T9:00:00", std::nullopt},
+      {"2005-05-14T10:00:12Z", std::nullopt},
+      {"2005-5-14T10:00:12", std::nullopt},
+      {"05/14/05 10:00:12", std::nullopt},
+      {" 2005-05-14T10:00:12", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [text, iso] : cases) {
+    const auto moment = read_iso_moment(text);
+    ASSERT_EQ(moment.has_value(), iso.has_value()) << "time: [" << text << "]";
+    if (moment) {
+      EXPECT_EQ(iso_time(*moment), *iso);
+    }
   }
+  const auto noon = read_iso_moment("2005-05-14T12:00:00");
+  ASSERT_TRUE(noon);
+  EXPECT_EQ(iso_day(*noon), "2005-05-14");
+  EXPECT_EQ(day_number(*noon) * kSecondsPerDay, *noon - 12 * 3600);
+  EXPECT_EQ(day_number(-1), -1);
 }
 
 }  // namespace

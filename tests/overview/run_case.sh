@@ -6,7 +6,8 @@
 # checks what CASE_DIR/expected/ holds: status, stdout and stderr exactly;
 # `picture`, the one SVG file the run must write (without it, it must write
 # none); `titles`, texts that bars' hover titles must hold, one a line; `bars`,
-# how many bars the picture has. @VERSION@ in stdout stands for VERSION.
+# how many bars the picture has; `contains`, texts the picture must hold
+# anywhere, one a line. @VERSION@ in stdout stands for VERSION.
 set -euo pipefail
 case_dir=$1
 program=$2
@@ -34,17 +35,22 @@ sed "s/@VERSION@/$version/" "$expected/stdout" > "$work/.expected_stdout"
 if ! diff -u "$work/.expected_stdout" "$work/.stdout" >&2; then fail "stdout differs"; fi
 if ! diff -u "$expected/stderr" "$work/.stderr" >&2; then fail "stderr differs"; fi
 
-after=$(cd "$work" && find . -name '*.svg' | sort)
+after=$(cd "$work" && find . -name '*.svg' -o -name '*.part' | sort)
 if [ -f "$expected/picture" ]; then
   picture=$work/$(cat "$expected/picture")
   [ -s "$picture" ] || fail "no picture $(cat "$expected/picture")"
   if [ -f "$expected/titles" ]; then
     while IFS= read -r title; do
-      grep -F '<rect class="bar"' "$picture" | grep -qF -- "$title" || fail "no bar's title holds: $title"
+      grep -F '<rect class="bar' "$picture" | grep -qF -- "$title" || fail "no bar's title holds: $title"
     done < "$expected/titles"
   fi
+  if [ -f "$expected/contains" ]; then
+    while IFS= read -r text; do
+      grep -qF -- "$text" "$picture" || fail "the picture does not hold: $text"
+    done < "$expected/contains"
+  fi
   if [ -f "$expected/bars" ]; then
-    bars=$(grep -c '<rect class="bar"' "$picture" || true)
+    bars=$(grep -c '<rect class="bar' "$picture" || true)
     [ "$bars" = "$(cat "$expected/bars")" ] || fail "$bars bars, expected $(cat "$expected/bars")"
   fi
   # The picture stands alone: no script, no link to another file.

@@ -7,27 +7,23 @@
 #include <string>
 #include <string_view>
 
+#include "tables/summary_tables.hpp"
+
 namespace vortelin::overview {
 namespace {
 
-const std::string kSmpsHeader =
-    R"h( "File" "FrstScanDate" "LastScanDate" "FrstScanTime" "LastScanTime" "ScansPerSample" "ScanUpTime(s)" "RetraceTime(s)")h"
-    "\r\n";
-const std::string kCcnHeader =
-    R"( "File" "StartDate" "StartTime" "EndTime" "SuperSatSet" "DeltaTSet")"
-    "\r\n";
+// The header lines as vortelin writes them.
+const std::string kSmpsHeaderLine = " " + std::string(kSmpsHeader) + "\r\n";
+const std::string kCcnHeaderLine = " " + std::string(kCcnHeader) + "\r\n";
 
 TEST(OverviewTableReader, ReadsFieldsFromTheRightEndWhateverTheNameHolds) {
-  struct Case {
-    std::string_view name;
-  };
   for (const std::string_view name :
        {std::string_view("ccn_0514.csv"), std::string_view("a b.csv"),
         std::string_view(R"(x" "05/14/05 " "1)"), std::string_view("\""), std::string_view(""),
         std::string_view("ok \0x", 5)}) {
     const std::string row = " \"" + std::string(name) +
                             "\" \"05/14/05 \" \"10:00:00\" \"10:00:12\"     0.200    4.500\r\n";
-    const Table table = parse_table(kCcnHeader + row, TableKind::ccnc);
+    const Table table = parse_table(kCcnHeaderLine + row, TableKind::ccnc);
     ASSERT_EQ(table.rows.size(), 1u) << name;
     const std::string_view text = table.rows[0].text;
     EXPECT_EQ(table.rows[0].line, 2u);
@@ -42,8 +38,9 @@ TEST(OverviewTableReader, ReadsFieldsFromTheRightEndWhateverTheNameHolds) {
 
 TEST(OverviewTableReader, ReadsAnSmpsRowWithBlankDatesAndAsterisks) {
   const Table table = parse_table(
-      kSmpsHeader + R"( "wide.txt" "         " "        " "10:00:00" "10:00:00" *** ******    0.0)"
-                    "\r\n",
+      kSmpsHeaderLine +
+          R"( "wide.txt" "         " "        " "10:00:00" "10:00:00" *** ******    0.0)"
+          "\r\n",
       TableKind::smps);
   ASSERT_EQ(table.rows.size(), 1u);
   const std::string_view text = table.rows[0].text;
@@ -67,24 +64,21 @@ TEST(OverviewTableReader, TellsTablesFromOtherFiles) {
   };
   const Case cases[] = {
       {"empty", "", Table::Outcome::read, 0, 0},
-      {"header only", kCcnHeader, Table::Outcome::read, 0, 0},
-      {"header without line end", kCcnHeader.substr(0, kCcnHeader.size() - 2), Table::Outcome::read,
-       0, 0},
-      {"LF line ends",
-       " \"File\" \"StartDate\" \"StartTime\" \"EndTime\" \"SuperSatSet\" "
-       "\"DeltaTSet\"\n" +
-           row.substr(0, row.size() - 2) + "\n",
+      {"header only", kCcnHeaderLine, Table::Outcome::read, 0, 0},
+      {"header without line end", kCcnHeaderLine.substr(0, kCcnHeaderLine.size() - 2),
+       Table::Outcome::read, 0, 0},
+      {"LF line ends", " " + std::string(kCcnHeader) + "\n" + row.substr(0, row.size() - 2) + "\n",
        Table::Outcome::read, 1, 0},
-      {"the other table", kSmpsHeader + row, Table::Outcome::not_a_table, 0, 0},
+      {"the other table", kSmpsHeaderLine + row, Table::Outcome::not_a_table, 0, 0},
       {"a data file", "Date,Time,SS\r\n05/14/05,10:00:00,0.2\r\n", Table::Outcome::not_a_table, 0,
        0},
-      {"header without its leading blank", kCcnHeader.substr(1) + row, Table::Outcome::not_a_table,
-       0, 0},
-      {"a row cut short", kCcnHeader + row + row.substr(0, 40), Table::Outcome::read, 1, 1},
-      {"a blank line", kCcnHeader + "\r\n" + row, Table::Outcome::read, 1, 1},
-      {"a row one byte short", kCcnHeader + row.substr(0, 30) + row.substr(31),
+      {"header without its leading blank", kCcnHeaderLine.substr(1) + row,
+       Table::Outcome::not_a_table, 0, 0},
+      {"a row cut short", kCcnHeaderLine + row + row.substr(0, 40), Table::Outcome::read, 1, 1},
+      {"a blank line", kCcnHeaderLine + "\r\n" + row, Table::Outcome::read, 1, 1},
+      {"a row one byte short", kCcnHeaderLine + row.substr(0, 30) + row.substr(31),
        Table::Outcome::read, 0, 1},
-      {"a row whose name lost its quote", kCcnHeader + " a.csv\" " + row.substr(9),
+      {"a row whose name lost its quote", kCcnHeaderLine + " a.csv\" " + row.substr(9),
        Table::Outcome::read, 0, 1},
   };
   for (const Case& c : cases) {

@@ -11,9 +11,10 @@
 namespace vortelin::overview {
 namespace {
 
-std::int64_t at(std::int64_t year, int month, int day, int hour = 0, int minute = 0) {
-  return days_from_civil(year, month, day) * kSecondsPerDay + std::int64_t{hour} * 3600 +
-         std::int64_t{minute} * 60;
+std::int64_t at(int year, unsigned month, unsigned day, int hour = 0, int minute = 0) {
+  const std::chrono::sys_days date{std::chrono::year{year} / std::chrono::month{month} /
+                                   std::chrono::day{day}};
+  return midnight_seconds(date) + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60;
 }
 
 std::vector<std::string> labels(const TimeAxis& axis) {
