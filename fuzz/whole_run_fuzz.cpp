@@ -29,6 +29,7 @@
 #include "fuzz_support.hpp"
 #include "table_shape.hpp"
 #include "tables/summary_tables.hpp"
+#include "text/byte_order_mark.hpp"
 #include "text/file_open.hpp"
 
 namespace fs = std::filesystem;
@@ -72,11 +73,12 @@ bool usable_name(std::string_view name) {
 }
 
 // The file the answer names, as the run finds it: the first line, its CR
-// before the line feed dropped, cut to 64 characters.
+// before the line feed and a byte-order mark before it dropped, cut to 64
+// characters.
 std::string answered_name(std::string_view answer) {
   std::string_view line = answer.substr(0, answer.find('\n'));
   if (line.size() < answer.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return vortelin::name_in_field(line.substr(0, kMaxName));
+  return vortelin::name_in_field(vortelin::without_byte_order_mark(line).substr(0, kMaxName));
 }
 
 // Names never reach outside the folder: no "/" in the answer or in the list
