@@ -1,5 +1,5 @@
 // A numbered read channel: a file read record by record, with the end-of-file
-// rules of the three kinds of handling a read can have.
+// rules of the two kinds of handling a read can have.
 #pragma once
 
 #include <span>
@@ -12,8 +12,8 @@
 namespace vortelin {
 
 // What a read does at end of file (see read_record).
-enum class Handling { end_of_file, error_only, none };
-enum class Outcome { record, end_of_file, error };
+enum class Handling { end_of_file, none };
+enum class Outcome { record, end_of_file };
 
 struct InChannel {
   int unit = 0;
@@ -40,11 +40,10 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
                               RawRecord& record, const LineSink* sink);
 
 // Reads the next record, cut to `limit` bytes. With end-of-file handling any end
-// of file gives Outcome::end_of_file. Otherwise an end of file met before the
-// field is filled is the fatal "fmt" condition; met after a whole field of an
-// unterminated last line, it is Outcome::error with error handling, and the
-// record is used without handling. A read after an end of file was met is the
-// fatal "read start" condition without end-of-file handling. A failing read is
+// of file gives Outcome::end_of_file. Without, an end of file met before the
+// field is filled is the fatal "fmt" condition, an unterminated last line that
+// fills the field is used as a record, and a read after an end of file was met
+// is the fatal "read start" condition. A failing read is
 // always fatal ("read" with the system's error text). With end-of-file
 // handling, an unterminated last line is left in `record` (empty when none).
 // A line too long to be held whole goes to `sink` (see RecordReader::next).
