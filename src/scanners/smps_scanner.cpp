@@ -147,7 +147,7 @@ void scan_smps(InChannel& data, std::string_view file, ScanState& state, OutChan
       case ExportRecord::Kind::table_header:
         samples = pass.layout();
         break;
-      case ExportRecord::Kind::labelled:
+      case ExportRecord::Kind::other:
         samples.reset();
         take_first_and_last(record, pass.dates(), words::kDatesKey, state.strdat, state.enddat);
         take_first_and_last(record, pass.times(), words::kTimesKey, state.strtim, state.endtim);
