@@ -25,11 +25,13 @@ struct InChannel {
   // line; a data file's unterminated last line may be a record still being written.
   bool last_line_counts = false;
   IoTrace* trace = nullptr;
+  const DescriptorCalls* calls = &kSystemCalls;
 };
 
-// Connects `channel` to an open descriptor; `buffer` is the reader's buffer.
+// Connects `channel` to an open descriptor, read through `calls`; `buffer` is
+// the reader's buffer.
 void attach(InChannel& channel, int unit, std::string name, int fd, std::span<char> buffer,
-            bool last_line_counts, IoTrace& trace);
+            bool last_line_counts, IoTrace& trace, const DescriptorCalls& calls = kSystemCalls);
 bool is_open(const InChannel& channel);
 
 // What a completed record read leaves behind: no format remembered.
