@@ -61,9 +61,9 @@ struct Reading {
   vortelin::InChannel channel;
   Pieces pieces;
   vortelin::LineSink sink{[](void* context, std::string_view piece) {
-                            auto& pieces = *static_cast<Pieces*>(context);
-                            if (pieces.count++ == 0) pieces.first = piece.size();
-                            pieces.joined += piece;
+                            auto& into = *static_cast<Pieces*>(context);
+                            if (into.count++ == 0) into.first = piece.size();
+                            into.joined += piece;
                           },
                           &pieces};
 
