@@ -45,9 +45,9 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
 // of file gives Outcome::end_of_file. Without, an end of file met before the
 // field is filled is the fatal "fmt" condition, an unterminated last line that
 // fills the field is used as a record, and a read after an end of file was met
-// is the fatal "read start" condition. A failing read is
-// always fatal ("read" with the system's error text). With end-of-file
-// handling, an unterminated last line is left in `record` (empty when none).
+// is the fatal "read start" condition. A failing read is always fatal ("read"
+// with the system's error text). With end-of-file handling, an unterminated
+// last line is left in `record` (empty when none).
 // A line too long to be held whole goes to `sink` (see RecordReader::next).
 // The common case, a whole line already buffered, is inline: it runs once per
 // record of every file.
