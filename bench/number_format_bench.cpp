@@ -13,6 +13,7 @@ namespace {
 
 std::vector<float> values() {
   std::vector<float> out;
+  out.reserve(1024);
   for (int i = 0; i < 1024; ++i) out.push_back(static_cast<float>(i % 97) * 0.137f - 3.0f);
   return out;
 }
@@ -21,7 +22,7 @@ void BM_AppendFixed(benchmark::State& state) {
   const std::vector<float> input = values();
   std::string out;
   std::size_t i = 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     out.clear();
     vortelin::append_fixed(out, input[i++ % input.size()], 8, 3);
     benchmark::DoNotOptimize(out.data());
@@ -33,7 +34,7 @@ BENCHMARK(BM_AppendFixed);
 void BM_AppendInteger(benchmark::State& state) {
   std::string out;
   std::int32_t v = 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     out.clear();
     vortelin::append_integer(out, v++ % 1000, 3);
     benchmark::DoNotOptimize(out.data());
@@ -46,7 +47,7 @@ void BM_FormatCcnRow(benchmark::State& state) {
   const std::vector<float> input = values();
   std::string row;
   std::size_t i = 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     const float v = input[i++ % input.size()];
     vortelin::format_row(
         vortelin::CcnRow{"ccn_big.csv", "05/14/05 ", "10:00:00", "10:10:00", v, v * 2.0f}, row);

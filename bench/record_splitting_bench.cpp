@@ -63,7 +63,7 @@ std::string long_lines(std::size_t bytes) {
     std::string line;
     while (line.size() < length) {
       line += '\t';
-      line += std::to_string(100000 + (i * 31 + line.size()) % 900000);
+      line += std::to_string(100000 + (std::size_t{i} * 31 + line.size()) % 900000);
     }
     out += line;
     out += "\r\n";
@@ -76,7 +76,7 @@ void split(benchmark::State& state, const std::string& contents) {
   std::vector<char> buffer(std::size_t{256} * 1024);
   vortelin::IoTrace trace;
   std::int64_t records = 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     if (::lseek(file.fd(), 0, SEEK_SET) != 0) std::abort();
     vortelin::InChannel channel;
     vortelin::attach(channel, 20, "bench", file.fd(), buffer, false, trace);

@@ -33,7 +33,7 @@ void run_three_reals(benchmark::State& state, const std::vector<std::string>& te
   float c = 0;
   const std::array<vortelin::ValueTarget, 3> items{&a, &b, &c};
   std::size_t i = 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     vortelin::read_values(texts[i++ % texts.size()], items);
     benchmark::DoNotOptimize(a);
     benchmark::DoNotOptimize(b);
@@ -79,7 +79,7 @@ std::vector<Decimal> decimals(std::size_t length, std::int64_t low, std::int64_t
 
 void run_conversion(benchmark::State& state, const std::vector<Decimal>& input) {
   std::size_t i = 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     const Decimal& d = input[i++ % input.size()];
     benchmark::DoNotOptimize(vortelin::decimal_to_double(d.digits, d.exponent));
   }
@@ -104,7 +104,7 @@ void BM_Strtod_Short(benchmark::State& state) {
   for (const Decimal& d : decimals(4, -4, 2))
     texts.push_back(d.digits + "e" + std::to_string(d.exponent));
   std::size_t i = 0;
-  for (auto _ : state) {
+  for ([[maybe_unused]] auto _ : state) {
     benchmark::DoNotOptimize(std::strtod(texts[i++ % texts.size()].c_str(), nullptr));
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));

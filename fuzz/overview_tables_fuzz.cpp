@@ -19,7 +19,7 @@
 #include "overview/svg_picture.hpp"
 #include "overview/table_reader.hpp"
 #include "overview/xml_text.hpp"
-#include "tables/utf8_sequence.hpp"
+#include "unicode/utf8.hpp"
 
 namespace {
 
@@ -93,18 +93,21 @@ void check_svg(std::string_view svg) {
 
 // Everything a sample was read as, to compare two readings.
 std::string described(const ScansTable& table) {
-  std::string text = std::to_string(static_cast<int>(table.outcome)) + table.error;
+  // Appended piece by piece: g++ 12 misreads chains of '+' on temporaries.
+  std::string text = std::to_string(static_cast<int>(table.outcome));
+  text.append(table.error);
   for (const auto& sample : table.samples) {
-    text += "\n" + std::to_string(sample.line) + " " + std::to_string(sample.start) + " " +
-            std::to_string(sample.end) + " " + table.exports[sample.export_index] + " " +
-            sample.number;
+    text.append("\n").append(std::to_string(sample.line)).append(" ");
+    text.append(std::to_string(sample.start)).append(" ").append(std::to_string(sample.end));
+    text.append(" ").append(table.exports[sample.export_index]).append(" ").append(sample.number);
     vortelin::overview::append_sample_entry(text, table, sample);
   }
   for (const auto& row : table.left_out) {
-    text += "\n" + std::to_string(row.line) + " " + row.reason + row.file + row.sample;
+    text.append("\n").append(std::to_string(row.line)).append(" ").append(row.reason);
+    text.append(row.file).append(row.sample);
   }
-  text += "\n" + std::to_string(table.left_out_count);
-  for (const std::string& note : table.notes) text += "\n" + note;
+  text.append("\n").append(std::to_string(table.left_out_count));
+  for (const std::string& note : table.notes) text.append("\n").append(note);
   return text;
 }
 

@@ -9,7 +9,7 @@ set -eu
 cases=$1
 out=$2
 mkdir -p "$out/value_reader" "$out/record_reader" "$out/smps_scanner" "$out/ccn_scanner" \
-  "$out/whole_run" "$out/overview_tables"
+  "$out/whole_run" "$out/overview_tables" "$out/scans_readers"
 # Seeds longer than the fuzzers' -max_len would only be cut. A case's file may
 # be huge (the 1 GB case, a line with no end), so every file is cut with
 # head -c before it is split into lines, and the shell reads only lines that
@@ -43,8 +43,10 @@ for case_dir in "$cases"/*/; do
     head -c "$max_lines_bytes" "$work/${entry#./}" | head -n 40 | cut -c 1-300 > "$lines"
     if head -n 10 "$lines" | cut -c 1-64 | grep -q DMA; then
       { printf '\000\000'; cat "$head"; } > "$out/smps_scanner/$base"
+      { printf '\000\005'; cat "$head"; } > "$out/scans_readers/$base"
     else
       { printf '\000\000'; cat "$head"; } > "$out/ccn_scanner/$base"
+      { printf '\001\005'; cat "$head"; } > "$out/scans_readers/$base"
     fi
     { printf '\001\020\100'; cat "$head"; } > "$out/record_reader/$base"
     i=0
@@ -62,4 +64,11 @@ for table in "$cases"/*/expected/scn_smps.dat "$cases"/*/expected/scn_ccnc.dat; 
   case_name=$(basename "$(dirname "$(dirname "$table")")")
   case $table in *smps.dat) kind='\000' ;; *) kind='\001' ;; esac
   { printf "$kind"; head -c "$max_seed" "$table"; } > "$out/overview_tables/${case_name}_$(basename "$table")"
+done
+
+# The scans tables of vortelin-scans' cases seed it too (first byte 2).
+for table in "$cases"/../../scans/cases/*/expected/outputs/scn_scans.csv; do
+  [ -f "$table" ] || continue
+  case_name=$(basename "$(dirname "$(dirname "$(dirname "$table")")")")
+  { printf '\002'; head -c "$max_seed" "$table"; } > "$out/overview_tables/${case_name}_scn_scans.csv"
 done

@@ -10,7 +10,6 @@
 // input, output and error are pointed at files for the run. Run it with
 // -close_fd_mask=2 (as fuzz/run.sh does) so the fuzzer's own messages do not go into those files.
 #include <fcntl.h>
-#include <sanitizer/common_interface_defs.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,7 +28,22 @@
 #include "fuzz_support.hpp"
 #include "table_shape.hpp"
 #include "tables/summary_tables.hpp"
+#include "text/byte_order_mark.hpp"
 #include "text/file_open.hpp"
+
+// Built with a sanitizer, its reports must reach the real standard error
+// while the run's standard error is a file.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VORTELIN_WITH_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define VORTELIN_WITH_SANITIZER 1
+#endif
+#ifdef VORTELIN_WITH_SANITIZER
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -72,11 +86,12 @@ bool usable_name(std::string_view name) {
 }
 
 // The file the answer names, as the run finds it: the first line, its CR
-// before the line feed dropped, cut to 64 characters.
+// before the line feed and a byte-order mark before it dropped, cut to 64
+// characters.
 std::string answered_name(std::string_view answer) {
   std::string_view line = answer.substr(0, answer.find('\n'));
   if (line.size() < answer.size() && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return vortelin::name_in_field(line.substr(0, kMaxName));
+  return vortelin::name_in_field(vortelin::without_byte_order_mark(line).substr(0, kMaxName));
 }
 
 // Names never reach outside the folder: no "/" in the answer or in the list
@@ -228,8 +243,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   require(::mkdtemp(name) != nullptr, "mkdtemp failed");
   base_dir = name;
   for (int fd = 0; fd < 3; ++fd) saved_fds[fd] = ::fcntl(fd, F_DUPFD_CLOEXEC, 10);
-  // Sanitizer reports must reach the real standard error during a run.
+#ifdef VORTELIN_WITH_SANITIZER
   __sanitizer_set_report_fd(reinterpret_cast<void*>(static_cast<std::intptr_t>(saved_fds[2])));
+#endif
   std::atexit([] {
     std::error_code ignored;
     fs::remove_all(base_dir, ignored);

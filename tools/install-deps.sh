@@ -11,6 +11,9 @@
 #   fuzz     clang and its runtime libraries, for the libFuzzer targets
 #   picture  an SVG renderer (rsvg-convert) and netpbm, with which CI renders
 #            vortelin-overview's picture and checks its pixels
+#   style    clang-format and clang-tidy, the style gates of CI, and the
+#            benchmark library's header, which clang-tidy reads with the
+#            benchmarks
 # As root it installs them with apt-get; otherwise it names what is missing and
 # how to install it, and fails. With everything there, it does nothing.
 set -euo pipefail
@@ -23,8 +26,9 @@ for group in "${@:-build}"; do
     windows) packages+=(g++-mingw-w64-x86-64 wine64 wine) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     picture) packages+=(librsvg2-bin netpbm) ;;
+    style) packages+=(clang-format clang-tidy libbenchmark-dev) ;;
     *)
-      echo "install-deps.sh: unknown group '$group' (build, package, windows, fuzz or picture)" >&2
+      echo "install-deps.sh: unknown group '$group' (build, package, windows, fuzz, picture or style)" >&2
       exit 2
       ;;
   esac

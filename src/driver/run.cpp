@@ -93,10 +93,11 @@ int execute(Run& run) {
 
   attach(run.answer, kAnswerUnit, "", kStandardInput, run.answer_buffer, true, run.trace);
   RawRecord record;
-  // The answer line alone: what follows it is the caller's.
-  read_shared_record(run.answer, kNameLength, Handling::none, record);
+  // The answer line alone: what follows it is the caller's. An answer file
+  // saved with a byte-order mark names the list after the mark.
+  read_shared_record(run.answer, kNameLength + kByteOrderMark.size(), Handling::none, record);
   FixedField<kNameLength> listfil;
-  listfil.assign(record.text);
+  listfil.assign(without_byte_order_mark(record.text));
 
   std::string list_name = name_in_field(listfil.view());
   const int list_fd = open_for_reading(list_name);

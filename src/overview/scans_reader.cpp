@@ -11,7 +11,7 @@
 
 #include "overview/civil_time.hpp"
 #include "tables/scans_table.hpp"
-#include "tables/utf8_sequence.hpp"
+#include "unicode/utf8.hpp"
 
 namespace vortelin::overview {
 

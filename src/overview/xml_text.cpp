@@ -1,6 +1,6 @@
 #include "overview/xml_text.hpp"
 
-#include "tables/utf8_sequence.hpp"
+#include "unicode/utf8.hpp"
 
 namespace vortelin::overview {
 

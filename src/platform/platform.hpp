@@ -59,6 +59,24 @@ bool cut_file(int fd, std::uint64_t length);
 
 void close_file(int fd);
 
+// The calls a read or write channel makes on its descriptor, as one value: the
+// functions above by default (kSystemCalls), a test's own in their place to
+// show what a real device rarely does (reads of one byte, interrupted reads,
+// a failing seek, a pipe whose seeks claim to work, a write that fails half
+// way). One call moves a whole buffer, never a byte.
+struct DescriptorCalls {
+  std::ptrdiff_t (*read_some)(int fd, char* data, std::size_t size);
+  std::ptrdiff_t (*write_some)(int fd, const char* data, std::size_t size);
+  bool (*reposition)(int fd, bool to_start);
+  bool (*step_back)(int fd, std::uint64_t count);
+  bool (*regular_file_size)(int fd, std::uint64_t& size);
+  bool (*cut_file)(int fd, std::uint64_t length);
+  void (*close_file)(int fd);
+};
+
+inline constexpr DescriptorCalls kSystemCalls{
+    &read_some, &write_some, &reposition, &step_back, &regular_file_size, &cut_file, &close_file};
+
 // ---- Paths, for a program that takes files and folders by name.
 
 enum class PathKind { missing, folder, file, other };  // other: a device, a FIFO

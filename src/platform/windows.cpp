@@ -10,15 +10,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <csignal>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/handle_type.hpp"
 #include "platform/platform.hpp"
-#include "text/utf8.hpp"
+#include "platform/wide_names.hpp"
 
 namespace vortelin {
 
@@ -55,21 +55,16 @@ int errno_of(DWORD error) {
   }
 }
 
-// A name that is UTF-8 beyond ASCII, as current editors save a list, in UTF-16
-// for the wide-character calls; empty for any other name, which keeps going to
-// the ANSI calls as bytes of the system's code page.
-std::wstring wide_name(const std::string& name) {
-  if (!is_utf8_beyond_ascii(name) || name.size() > INT_MAX) return {};
-  const int length = static_cast<int>(name.size());
-  const int units = MultiByteToWideChar(CP_UTF8, 0, name.data(), length, nullptr, 0);
-  if (units <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(units), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, name.data(), length, wide.data(), units);
-  return wide;
+// A name for the wide-character calls (see wide_names.hpp); empty for a name
+// that goes to the ANSI calls as bytes of the system's code page. A wchar_t is
+// a UTF-16 code unit on Windows.
+std::wstring wide_characters(const std::string& name) {
+  const std::u16string units = wide_name(name);
+  return {units.begin(), units.end()};
 }
 
 int open_by_name(const std::string& name, int flags, int mode) {
-  const std::wstring wide = wide_name(name);
+  const std::wstring wide = wide_characters(name);
   return wide.empty() ? _open(name.c_str(), flags, mode) : _wopen(wide.c_str(), flags, mode);
 }
 
@@ -131,7 +126,7 @@ int create_or_empty_file(const std::string& name) {
 // The C runtime cannot open a folder; the system can, given backup semantics.
 int open_anything_for_reading(const std::string& name) {
   constexpr DWORD kShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-  const std::wstring wide = wide_name(name);
+  const std::wstring wide = wide_characters(name);
   const HANDLE handle = wide.empty()
                             ? CreateFileA(name.c_str(), GENERIC_READ, kShare, nullptr,
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr)
@@ -165,10 +160,23 @@ std::ptrdiff_t write_some(int fd, const char* data, std::size_t size) {
 
 namespace {
 
-// Moves a file's position relative to `whence`. The runtime would move the
-// position of a pipe or a device without failing, so only disk files move.
+HandleType handle_type(int fd) {
+  switch (GetFileType(os_handle(fd))) {
+    case FILE_TYPE_DISK:
+      return HandleType::disk;
+    case FILE_TYPE_CHAR:
+      return HandleType::character;
+    case FILE_TYPE_PIPE:
+      return HandleType::pipe;
+    default:
+      return HandleType::unknown;
+  }
+}
+
+// Moves a file's position relative to `whence`; only a disk file's moves (see
+// handle_type.hpp).
 bool seek_disk_file(int fd, long long offset, int whence) {
-  if (GetFileType(os_handle(fd)) != FILE_TYPE_DISK) {
+  if (!position_moves(handle_type(fd))) {
     errno = ESPIPE;
     return false;
   }
@@ -221,7 +229,7 @@ std::string utf8_name(const wchar_t* wide) {
 // Any name in UTF-16: UTF-8 beyond ASCII as such, anything else as bytes of
 // the system's code page, as the ANSI calls would read it.
 std::wstring any_wide_name(const std::string& name) {
-  std::wstring wide = wide_name(name);
+  std::wstring wide = wide_characters(name);
   if (!wide.empty()) return wide;
   const int units = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
   if (units <= 1) return {};

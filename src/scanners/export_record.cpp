@@ -33,7 +33,7 @@ void ExportRecord::begin(const std::optional<TableLayout>& table, bool first_row
   table_ = table;
   first_row_pending_ = first_row_pending;
   started_ = false;
-  kind_ = Kind::labelled;
+  kind_ = Kind::other;
   titles_.reset();
   clear(dates_);
   clear(times_);
@@ -79,7 +79,7 @@ void ExportRecord::end() {
   if (!started_) start({});
   if (kind_ == Kind::sample_row) {
     cells_.end();
-    if (!cells_.sample_row()) kind_ = Kind::labelled;
+    if (!cells_.sample_row()) kind_ = Kind::other;
     return;
   }
   if (titles_) {

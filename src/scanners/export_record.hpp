@@ -23,7 +23,9 @@ struct KeyedValues {
 
 class ExportRecord {
  public:
-  enum class Kind { labelled, table_header, sample_row };
+  // Every record that is neither a table header nor a sample row is `other`:
+  // labelled lines, blank lines, any text. Only these are searched for keys.
+  enum class Kind { other, table_header, sample_row };
 
   // Before each read: the table the record may belong to (none outside one),
   // and whether the file's first sample row is still to come.
@@ -38,7 +40,7 @@ class ExportRecord {
   Kind kind() const { return kind_; }
   const TableLayout& layout() const { return layout_; }  // of a table header
   const SampleCells& cells() const { return cells_; }    // of a sample row
-  const KeyedValues& dates() const { return dates_; }    // of a labelled record
+  const KeyedValues& dates() const { return dates_; }    // of any other record
   const KeyedValues& times() const { return times_; }
 
  private:
@@ -47,7 +49,7 @@ class ExportRecord {
   std::optional<TableLayout> table_;
   bool first_row_pending_ = false;
   bool started_ = false;
-  Kind kind_ = Kind::labelled;
+  Kind kind_ = Kind::other;
   SampleCells cells_;
   std::optional<HeaderTitles> titles_;
   TableLayout layout_;

@@ -46,18 +46,25 @@ inline constexpr ValuesKey kTimesKey{"Start Time", ShapeKind::time, "012"};  // 
 // A scan settings block of four records: the scan up time after the key, the
 // retrace time on the next record after its label, and the scans per sample
 // on the fourth after theirs (the third record is not read). The retrace label
-// is the first of `retrace_labels` that the record starts with; when it starts
-// with none, the last one's length is skipped all the same. A record that
+// is the first of `retrace_labels` that the record starts with; a record that
+// starts with none has its first `unlabelled_retrace_length` characters
+// skipped all the same, as many as "Retrace Time(s)" takes. A record that
 // holds several keys starts the block of the first in this list.
 struct SettingsBlock {
   std::string_view key;
   std::array<std::string_view, 2> retrace_labels;  // an empty label is no label
+  std::size_t unlabelled_retrace_length;
   std::string_view scans_label;
 };
 
+inline constexpr std::size_t kUnlabelledRetraceLength = std::string_view("Retrace Time(s)").size();
+
 inline constexpr SettingsBlock kSettingsBlocks[] = {
-    {"Scan Up Time(s)", {"Retrace Time(s)"}, "Scans Per Sample"},
-    {"Scan Time (s)", {"Retrace Time (s)", "Retrace Time(s)"}, "Scans Per Sample"},
+    {"Scan Up Time(s)", {"Retrace Time(s)"}, kUnlabelledRetraceLength, "Scans Per Sample"},
+    {"Scan Time (s)",
+     {"Retrace Time (s)", "Retrace Time(s)"},
+     kUnlabelledRetraceLength,
+     "Scans Per Sample"},
 };
 
 // ---- Tables: a header row names the columns, then one row per sample.
@@ -129,20 +136,5 @@ constexpr Initials title_initials() {
 }
 
 inline constexpr Initials kTitleInitials = title_initials();
-
-// What every settings key starts with, so one search over a record finds them all.
-constexpr std::string_view settings_keys_prefix() {
-  std::string_view prefix = kSettingsBlocks[0].key;
-  for (const SettingsBlock& block : kSettingsBlocks) {
-    std::size_t same = 0;
-    while (same < prefix.size() && same < block.key.size() && prefix[same] == block.key[same]) {
-      ++same;
-    }
-    prefix = prefix.substr(0, same);
-  }
-  return prefix;
-}
-
-inline constexpr std::string_view kSettingsKeysPrefix = settings_keys_prefix();
 
 }  // namespace vortelin::words

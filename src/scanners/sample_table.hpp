@@ -20,6 +20,13 @@ namespace vortelin {
 
 inline constexpr std::size_t kNoColumn = std::numeric_limits<std::size_t>::max();
 
+// One absent column per scan setting, however many settings there are.
+constexpr std::array<std::size_t, words::kSettingCount> no_setting_columns() {
+  std::array<std::size_t, words::kSettingCount> columns{};
+  columns.fill(kNoColumn);
+  return columns;
+}
+
 // The columns of a table (0 is the sample-number column); kNoColumn when absent.
 struct TableLayout {
   char separator = '\t';
@@ -27,7 +34,7 @@ struct TableLayout {
   std::size_t start_time = kNoColumn;
   // The start-time column holds dates and times: its time is the first after its date.
   bool time_after_date = false;
-  std::array<std::size_t, words::kSettingCount> settings{kNoColumn, kNoColumn, kNoColumn};
+  std::array<std::size_t, words::kSettingCount> settings = no_setting_columns();
 };
 
 // How a possible header row starts: its kind and its separator.

@@ -60,40 +60,38 @@ void take_first_and_last(const RawRecord& record, const KeyedValues& values,
   last.assign(stripped.last);
 }
 
+// The value text of a scan setting: the label's own separator, one comma that is
+// the first character other than blanks and tabs, is not a null value.
+std::string_view after_label_comma(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && is_blank_or_tab(text[at])) ++at;
+  if (at < text.size() && text[at] == ',') return text.substr(at + 1);
+  return text;
+}
+
 struct BlockAt {
   std::size_t at = std::string_view::npos;
   const words::SettingsBlock* block = nullptr;
 };
 
 // The settings block a record's field starts: of the keys it holds, the one
-// listed first, found in one pass over the field.
+// listed first, at its first place in the field.
 BlockAt settings_block(std::string_view field) {
-  BlockAt found;
-  const std::string_view prefix = words::kSettingsKeysPrefix;
-  for (std::size_t at = field.find(prefix); at != std::string_view::npos;
-       at = field.find(prefix, at + 1)) {
-    const std::string_view rest = field.substr(at);
-    for (const words::SettingsBlock& block : words::kSettingsBlocks) {
-      if (found.block != nullptr && &block >= found.block) break;
-      if (rest.starts_with(block.key)) {
-        found = {at, &block};
-        break;
-      }
+  for (const words::SettingsBlock& block : words::kSettingsBlocks) {
+    if (const std::size_t at = field.find(block.key); at != std::string_view::npos) {
+      return {at, &block};
     }
-    if (found.block == std::begin(words::kSettingsBlocks)) break;
   }
-  return found;
+  return {};
 }
 
-// How much of a retrace record its label takes.
+// How much of a retrace record its label takes: the label it starts with, or
+// the block's fixed length when it starts with none.
 std::size_t retrace_label_length(const words::SettingsBlock& block, std::string_view record) {
-  std::size_t length = 0;
   for (const std::string_view label : block.retrace_labels) {
-    if (label.empty()) continue;
-    if (record.starts_with(label)) return label.size();
-    length = label.size();
+    if (!label.empty() && record.starts_with(label)) return label.size();
   }
-  return length;
+  return block.unlabelled_retrace_length;
 }
 
 // The scan settings block: the key's record and the three records below it.
@@ -127,13 +125,6 @@ void take_sample(const SampleCells& cells, bool first_row, ScanState& state) {
 
 }  // namespace
 
-std::string_view after_label_comma(std::string_view text) {
-  std::size_t at = 0;
-  while (at < text.size() && is_blank_or_tab(text[at])) ++at;
-  if (at < text.size() && text[at] == ',') return text.substr(at + 1);
-  return text;
-}
-
 void scan_smps(InChannel& data, std::string_view file, ScanState& state, OutChannel& table) {
   RawRecord record;
   ExportRecord pass;
@@ -156,7 +147,7 @@ void scan_smps(InChannel& data, std::string_view file, ScanState& state, OutChan
       case ExportRecord::Kind::table_header:
         samples = pass.layout();
         break;
-      case ExportRecord::Kind::labelled:
+      case ExportRecord::Kind::other:
         samples.reset();
         take_first_and_last(record, pass.dates(), words::kDatesKey, state.strdat, state.enddat);
         take_first_and_last(record, pass.times(), words::kTimesKey, state.strtim, state.endtim);

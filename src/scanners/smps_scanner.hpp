@@ -17,8 +17,4 @@ namespace vortelin {
 // closes `data`. `file` is the list entry, trimmed.
 void scan_smps(InChannel& data, std::string_view file, ScanState& state, OutChannel& table);
 
-// The value text of a scan setting: the label's own separator, one comma that is
-// the first character other than blanks and tabs, is not a null value.
-std::string_view after_label_comma(std::string_view text);
-
 }  // namespace vortelin

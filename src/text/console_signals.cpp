@@ -18,10 +18,10 @@ namespace {
 std::array<std::atomic<const OutChannel*>, 4> watched{};
 
 // Returns how many bytes went out.
-std::size_t write_all(int fd, const char* data, std::size_t size) {
+std::size_t write_all(const DescriptorCalls& calls, int fd, const char* data, std::size_t size) {
   std::size_t done = 0;
   while (done < size) {
-    const std::ptrdiff_t put = write_some(fd, data + done, size - done);
+    const std::ptrdiff_t put = calls.write_some(fd, data + done, size - done);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) break;
     done += static_cast<std::size_t>(put);
@@ -32,7 +32,8 @@ std::size_t write_all(int fd, const char* data, std::size_t size) {
 // Writes out a channel's committed lines; a table is then cut to its whole
 // lines, as at the end of a run.
 void save(const OutChannel& channel) noexcept {
-  const std::size_t put = write_all(channel.fd(), channel.data(), channel.committed());
+  const DescriptorCalls& calls = channel.calls();
+  const std::size_t put = write_all(calls, channel.fd(), channel.data(), channel.committed());
   if (!channel.owned()) return;
   std::uint64_t length = channel.kept();
   if (channel.written() == length) {
@@ -43,7 +44,7 @@ void save(const OutChannel& channel) noexcept {
       }
     }
   }
-  cut_file(channel.fd(), length);
+  calls.cut_file(channel.fd(), length);
 }
 
 // Async-signal-safe: plain writes, cutting files and ending the process only.
@@ -52,7 +53,7 @@ void end_on_signal(ConsoleSignal which) noexcept {
   std::string_view message = "Killed\r\n";
   if (which == ConsoleSignal::interrupt) message = "Interrupt\r\n";
   if (which == ConsoleSignal::floating_point) message = "Floating Exception\r\n";
-  write_all(kStandardError, message.data(), message.size());
+  write_all(kSystemCalls, kStandardError, message.data(), message.size());
   // Watched in the order they were opened: the console, then the tables in
   // the order a normal end closes them.
   for (const auto& slot : watched) {

@@ -3,8 +3,6 @@
 #include <cstring>
 #include <utility>
 
-#include "platform/platform.hpp"
-
 namespace vortelin {
 
 namespace {
@@ -14,11 +12,12 @@ constexpr IoTrace kFailedRead{kRecordFormat, false, false};
 }  // namespace
 
 void attach(InChannel& channel, int unit, std::string name, int fd, std::span<char> buffer,
-            bool last_line_counts, IoTrace& trace) {
+            bool last_line_counts, IoTrace& trace, const DescriptorCalls& calls) {
   channel.unit = unit;
   channel.name = std::move(name);
   channel.fd = fd;
-  channel.reader = RecordReader(fd, buffer);
+  channel.calls = &calls;
+  channel.reader = RecordReader(fd, buffer, calls);
   channel.met_end = false;
   channel.last_line_counts = last_line_counts;
   channel.trace = &trace;
@@ -67,19 +66,19 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
   const bool filled = record.text.size() >= limit;
   if (handling == Handling::end_of_file) return Outcome::end_of_file;
   if (!filled) fail_at_end(channel, kFmt);
-  if (handling == Handling::error_only) return Outcome::error;
   trace = kCompletedRead;
   return Outcome::record;
 }
 
 Outcome read_shared_record(InChannel& channel, std::size_t limit, Handling handling,
                            RawRecord& record) {
-  const bool movable = reposition(channel.fd, false);
+  const DescriptorCalls& calls = *channel.calls;
+  const bool movable = calls.reposition(channel.fd, false);
   if (!movable) channel.reader.read_bytewise();
   const Outcome got = read_record(channel, limit, handling, record);
   const std::size_t unread = channel.reader.buffered();
   // The record stays valid: forgetting the buffered bytes does not touch them.
-  if (movable && unread > 0 && step_back(channel.fd, unread)) channel.reader.reset();
+  if (movable && unread > 0 && calls.step_back(channel.fd, unread)) channel.reader.reset();
   return got;
 }
 
@@ -87,7 +86,7 @@ void rewind(InChannel& channel) {
   RecordReader& reader = channel.reader;
   const bool replay = reader.holds_start();
   // Replaying the buffer still needs a seekable file, as a real rewind would.
-  if (!reposition(channel.fd, !replay)) {
+  if (!channel.calls->reposition(channel.fd, !replay)) {
     throw FatalCondition(std::string(kRewind), std::string(kCannotBackspace),
                          unit_state(channel.unit, channel.name), *channel.trace);
   }
@@ -100,7 +99,7 @@ void rewind(InChannel& channel) {
 }
 
 void close(InChannel& channel) {
-  if (channel.fd >= 0) close_file(channel.fd);
+  if (channel.fd >= 0) channel.calls->close_file(channel.fd);
   channel.fd = -1;
   channel.met_end = false;
 }

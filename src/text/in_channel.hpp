@@ -1,5 +1,5 @@
 // A numbered read channel: a file read record by record, with the end-of-file
-// rules of the three kinds of handling a read can have.
+// rules of the two kinds of handling a read can have.
 #pragma once
 
 #include <span>
@@ -12,8 +12,8 @@
 namespace vortelin {
 
 // What a read does at end of file (see read_record).
-enum class Handling { end_of_file, error_only, none };
-enum class Outcome { record, end_of_file, error };
+enum class Handling { end_of_file, none };
+enum class Outcome { record, end_of_file };
 
 struct InChannel {
   int unit = 0;
@@ -25,11 +25,13 @@ struct InChannel {
   // line; a data file's unterminated last line may be a record still being written.
   bool last_line_counts = false;
   IoTrace* trace = nullptr;
+  const DescriptorCalls* calls = &kSystemCalls;
 };
 
-// Connects `channel` to an open descriptor; `buffer` is the reader's buffer.
+// Connects `channel` to an open descriptor, read through `calls`; `buffer` is
+// the reader's buffer.
 void attach(InChannel& channel, int unit, std::string name, int fd, std::span<char> buffer,
-            bool last_line_counts, IoTrace& trace);
+            bool last_line_counts, IoTrace& trace, const DescriptorCalls& calls = kSystemCalls);
 bool is_open(const InChannel& channel);
 
 // What a completed record read leaves behind: no format remembered.
@@ -40,13 +42,12 @@ Outcome read_record_refilling(InChannel& channel, std::size_t limit, Handling ha
                               RawRecord& record, const LineSink* sink);
 
 // Reads the next record, cut to `limit` bytes. With end-of-file handling any end
-// of file gives Outcome::end_of_file. Otherwise an end of file met before the
-// field is filled is the fatal "fmt" condition; met after a whole field of an
-// unterminated last line, it is Outcome::error with error handling, and the
-// record is used without handling. A read after an end of file was met is the
-// fatal "read start" condition without end-of-file handling. A failing read is
-// always fatal ("read" with the system's error text). With end-of-file
-// handling, an unterminated last line is left in `record` (empty when none).
+// of file gives Outcome::end_of_file. Without, an end of file met before the
+// field is filled is the fatal "fmt" condition, an unterminated last line that
+// fills the field is used as a record, and a read after an end of file was met
+// is the fatal "read start" condition. A failing read is always fatal ("read"
+// with the system's error text). With end-of-file handling, an unterminated
+// last line is left in `record` (empty when none).
 // A line too long to be held whole goes to `sink` (see RecordReader::next).
 // The common case, a whole line already buffered, is inline: it runs once per
 // record of every file.

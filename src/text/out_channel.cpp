@@ -21,12 +21,13 @@ OutChannel::~OutChannel() {
 }
 
 void OutChannel::attach(int unit, std::string name, int fd, OutFile file, bool flush_each_line,
-                        IoTrace& trace) {
+                        IoTrace& trace, const DescriptorCalls& calls) {
   unit_ = unit;
   name_ = std::move(name);
   file_ = file;
   flush_each_line_ = flush_each_line;
   trace_ = &trace;
+  calls_ = &calls;
   buffer_.resize(kBufferSize);
   committed_.store(0);
   written_.store(0);
@@ -57,7 +58,7 @@ void OutChannel::write_out() {
   const char* data = buffer_.data();
   std::size_t left = committed();
   while (left > 0) {
-    const std::ptrdiff_t put = write_some(fd_, data, left);
+    const std::ptrdiff_t put = calls_->write_some(fd_, data, left);
     if (put < 0 && errno == EINTR) continue;
     if (put <= 0) {
       const int error = put < 0 ? errno : EIO;
@@ -90,7 +91,8 @@ void OutChannel::close() {
   if (fd_ < 0) return;
   flush();
   std::uint64_t size = 0;
-  if (owned() && regular_file_size(fd_, size) && size != written() && !cut_file(fd_, written())) {
+  if (owned() && calls_->regular_file_size(fd_, size) && size != written() &&
+      !calls_->cut_file(fd_, written())) {
     throw FatalCondition(std::string(kEndfile), std::string(kTruncationFailed),
                          unit_state(unit_, name_), *trace_);
   }
@@ -106,8 +108,10 @@ void OutChannel::close_quietly() noexcept {
   }
   unwatch_output(this);
   std::uint64_t size = 0;
-  if (owned() && regular_file_size(fd_, size) && size != kept()) cut_file(fd_, kept());
-  if (file_ != OutFile::console) close_file(fd_);
+  if (owned() && calls_->regular_file_size(fd_, size) && size != kept()) {
+    calls_->cut_file(fd_, kept());
+  }
+  if (file_ != OutFile::console) calls_->close_file(fd_);
   fd_ = -1;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.hpp"
 #include "text/fatal.hpp"
 
 namespace vortelin {
@@ -28,9 +29,10 @@ class OutChannel {
   OutChannel& operator=(const OutChannel&) = delete;
   ~OutChannel();
 
-  // Connects the channel. `flush_each_line` suits an interactive console.
+  // Connects the channel, written through `calls`. `flush_each_line` suits an
+  // interactive console.
   void attach(int unit, std::string name, int fd, OutFile file, bool flush_each_line,
-              IoTrace& trace);
+              IoTrace& trace, const DescriptorCalls& calls = kSystemCalls);
   bool is_open() const { return fd_ >= 0; }
   bool writable() const { return file_ != OutFile::unwritable_table; }
   // True for a table, which the run owns: its length is the run's to set.
@@ -55,6 +57,7 @@ class OutChannel {
   // For the console-signal handler: the descriptor, the committed bytes and
   // the length of the whole lines already in the file.
   int fd() const { return fd_; }
+  const DescriptorCalls& calls() const { return *calls_; }
   const char* data() const { return buffer_.data(); }
   std::size_t committed() const { return committed_.load(std::memory_order_relaxed); }
   std::uint64_t written() const { return written_.load(std::memory_order_relaxed); }
@@ -69,6 +72,7 @@ class OutChannel {
   OutFile file_ = OutFile::console;
   bool flush_each_line_ = false;
   IoTrace* trace_ = nullptr;
+  const DescriptorCalls* calls_ = &kSystemCalls;
   std::vector<char> buffer_;
   std::atomic<std::size_t> committed_{0};
   std::atomic<std::uint64_t> written_{0};  // bytes written to the file so far

@@ -4,8 +4,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "platform/platform.hpp"
-
 namespace vortelin {
 
 namespace {
@@ -32,7 +30,7 @@ Fetch RecordReader::fill() {
   }
   for (;;) {
     const std::size_t room = bytewise_ ? 1 : buffer_.size() - end_;
-    const std::ptrdiff_t got = read_some(fd_, buffer_.data() + end_, room);
+    const std::ptrdiff_t got = calls_->read_some(fd_, buffer_.data() + end_, room);
     if (got > 0) {
       end_ += static_cast<std::size_t>(got);
       return Fetch::record;

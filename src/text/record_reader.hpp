@@ -9,6 +9,7 @@
 #include <span>
 #include <string_view>
 
+#include "platform/platform.hpp"
 #include "text/record_tail.hpp"
 
 namespace vortelin {
@@ -37,8 +38,10 @@ enum class Fetch { record, end, failed };
 
 class RecordReader {
  public:
-  // `buffer` must be larger than kMaxFieldLength; the reader borrows it.
-  RecordReader(int fd, std::span<char> buffer) : fd_(fd), buffer_(buffer) {}
+  // `buffer` must be larger than kMaxFieldLength; the reader borrows it, and
+  // reads `fd` through `calls`.
+  RecordReader(int fd, std::span<char> buffer, const DescriptorCalls& calls = kSystemCalls)
+      : fd_(fd), buffer_(buffer), calls_(&calls) {}
 
   // The next record, cut to `limit` (<= kMaxFieldLength) bytes. A line feed ends
   // a record and a CR directly before it belongs to the line end. A line longer
@@ -89,6 +92,7 @@ class RecordReader {
 
   int fd_;
   std::span<char> buffer_;
+  const DescriptorCalls* calls_;
   std::size_t begin_ = 0;  // first unread byte
   std::size_t end_ = 0;    // end of the buffered bytes
   bool input_done_ = false;

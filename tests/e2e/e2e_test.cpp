@@ -422,8 +422,8 @@ TEST_P(EndToEnd, Run) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EndToEnd, ::testing::ValuesIn(case_names()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                           return info.param;
+                         [](const ::testing::TestParamInfo<std::string>& case_info) {
+                           return case_info.param;
                          });
 
 }  // namespace

@@ -13,7 +13,6 @@ namespace vortelin {
 namespace {
 
 constexpr Handling kEof = Handling::end_of_file;
-constexpr Handling kErr = Handling::error_only;
 constexpr Handling kNone = Handling::none;
 
 class InChannelTest : public ::testing::Test {
@@ -24,13 +23,12 @@ class InChannelTest : public ::testing::Test {
     ASSERT_GE(fd, 0);
     attach(channel_, 20, "x.csv", fd, buffer_, last_line_counts, trace_);
   }
-  // "rec:TEXT", "eof", "error" or "fatal:CONTEXT".
+  // "rec:TEXT", "eof" or "fatal:CONTEXT".
   std::string read(Handling handling, std::size_t limit = 4) {
     RawRecord record;
     try {
       const Outcome got = read_record(channel_, limit, handling, record);
-      if (got == Outcome::record) return "rec:" + std::string(record.text);
-      return got == Outcome::end_of_file ? "eof" : "error";
+      return got == Outcome::record ? "rec:" + std::string(record.text) : "eof";
     } catch (const FatalCondition& condition) {
       EXPECT_EQ(condition.message(), "end of file");
       EXPECT_EQ(condition.state(), "unit 20 named x.csv");
@@ -59,25 +57,19 @@ TEST_F(InChannelTest, EndOfFileByHandling) {
   const Case cases[] = {
       // A terminated last line, then no line left.
       {"ab\n", false, {kEof, kEof, kEof}, {"rec:ab", "eof", "eof"}},
-      {"ab\n", false, {kErr, kErr}, {"rec:ab", "fatal:fmt"}},
       {"ab\n", false, {kNone}, {"rec:ab", "fatal:fmt"}},
       {"ab\n", false, {kEof, kEof, kNone}, {"rec:ab", "eof", "fatal:read start"}},
-      {"ab\n", false, {kEof, kEof, kErr}, {"rec:ab", "eof", "fatal:read start"}},
       {"", false, {kEof, kEof}, {"eof", "eof"}},
-      {"", false, {kErr}, {"fatal:fmt"}},
       {"", false, {kNone}, {"fatal:fmt"}},
       // An unterminated last line shorter than the field.
       {"ab", false, {kEof, kEof}, {"eof", "eof"}},
-      {"ab", false, {kErr}, {"fatal:fmt"}},
       {"ab", false, {kNone}, {"fatal:fmt"}},
       // An unterminated last line that fills the field.
       {"abcdef", false, {kEof, kEof}, {"eof", "eof"}},
-      {"abcd", false, {kErr, kErr}, {"error", "fatal:read start"}},
       {"abcdef", false, {kNone, kNone}, {"rec:abcd", "fatal:read start"}},
       {"x\r\nabcd\r", false, {kNone, kNone}, {"rec:x", "rec:abcd", "fatal:read start"}},
       // The list file and the answer: an unterminated last line is a line.
       {"ab", true, {kEof, kEof}, {"rec:ab", "eof"}},
-      {"ab", true, {kErr, kErr}, {"rec:ab", "fatal:fmt"}},
       {"ab", true, {kNone}, {"rec:ab", "fatal:fmt"}},
       {"a\r\nb\n", true, {kNone, kNone, kEof}, {"rec:a", "rec:b", "eof"}},
   };

@@ -1,4 +1,4 @@
-#include "text/utf8.hpp"
+#include "platform/wide_names.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 namespace vortelin {
 namespace {
 
-TEST(Utf8, BeyondAsciiAndWellFormed) {
+TEST(WideNames, OnlyWellFormedUtf8BeyondAsciiIsOpenedWide) {
   struct Case {
     std::string text;
     bool expected;
@@ -40,6 +40,30 @@ TEST(Utf8, BeyondAsciiAndWellFormed) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(is_utf8_beyond_ascii(c.text), c.expected) << testing::PrintToString(c.text);
+    EXPECT_EQ(!wide_name(c.text).empty(), c.expected) << testing::PrintToString(c.text);
+  }
+}
+
+TEST(WideNames, Utf16OfEveryLength) {
+  struct Case {
+    std::string name;
+    std::u16string expected;
+  };
+  const Case cases[] = {
+      {"M\xC3\xA4rz.csv", u"M\u00E4rz.csv"},
+      {"\xDF\xBF", u"\u07FF"},  // the last two-byte character
+      {"\xE6\xB8\xAC\xE9\x87\x8F_0514.csv", u"\u6E2C\u91CF_0514.csv"},
+      {"\xEF\xBB\xBFlist.txt", u"\uFEFFlist.txt"},  // a byte-order mark stays a character
+      {"\xEE\x80\x80", u"\uE000"},                  // past the surrogates
+      {"\xF0\x9F\x8C\xA7.csv", u"\U0001F327.csv"},  // a surrogate pair
+      {"\xF0\x90\x80\x80", u"\U00010000"},
+      {"\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+      {std::string("a\0\xC3\xA4", 4), std::u16string(u"a\0\u00E4", 3)},
+      {"plain.csv", u""},  // the code-page calls take these
+      {"M\xE4rz.csv", u""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(wide_name(c.name), c.expected) << testing::PrintToString(c.name);
   }
 }
 

@@ -1,4 +1,4 @@
-#include "tables/utf8_sequence.hpp"
+#include "unicode/utf8.hpp"
 
 namespace vortelin {
 

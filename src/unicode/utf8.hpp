@@ -1,5 +1,6 @@
 // Well-formed UTF-8, in one place for every program that tells text from
-// bytes: names in a list, fields of a table, text written into a picture.
+// bytes: names opened on Windows, fields of a table, text written into a
+// picture. It depends on nothing, so every layer may use it.
 #pragma once
 
 #include <cstddef>

@@ -1,0 +1,1 @@
+tail -n +2 ../stdin
