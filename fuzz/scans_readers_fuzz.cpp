@@ -47,7 +47,7 @@ std::string read_samples(std::string_view bytes, std::size_t buffer_size) {
   IoTrace trace;
   InChannel channel;
   attach(channel, 0, "f.txt", fuzz::memory_file(bytes), buffer, true, trace);
-  const std::string described = describe(read_export(channel));
+  std::string described = describe(read_export(channel));
   close(channel);
   return described;
 }
@@ -55,7 +55,7 @@ std::string read_samples(std::string_view bytes, std::size_t buffer_size) {
 // Samples over the first two days, some overlapping, one without an end.
 std::vector<Sample> fixed_samples() {
   std::vector<Sample> samples;
-  for (std::int64_t start = -30; start < 2 * 86400; start += 3607) {
+  for (std::int64_t start = -30; start < std::int64_t{2} * 86400; start += 3607) {
     Sample sample;
     sample.start = start;
     if (start % 2 != 0) sample.end = start + 300 + start % 7;
@@ -99,8 +99,8 @@ std::string join_records(std::string_view bytes, std::size_t buffer_size, Timeli
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   const bool ccn = fuzz::take_byte(input) % 2 == 1;
-  const std::size_t small = kMaxFieldLength + 1 + fuzz::take_byte(input) * 61;
-  std::vector<std::size_t> sizes = {small, 256 * 1024};
+  const std::size_t small = kMaxFieldLength + 1 + std::size_t{fuzz::take_byte(input)} * 61;
+  std::vector<std::size_t> sizes = {small, std::size_t{256} * 1024};
   for (const std::size_t at_cr : fuzz::sizes_ending_a_read_at_cr(input, 3)) sizes.push_back(at_cr);
 
   if (!ccn) {

@@ -11,45 +11,43 @@ namespace {
 
 struct Case {
   std::vector<std::string_view> args;
-  Request request;
   std::vector<std::string> paths = {};
   std::string output = {};
   std::int64_t offset = 0;
+  Request request = Request::run;
   calendar::OrderOption order = calendar::OrderOption::none;
 };
 
 TEST(ParseArguments, TakesOptionsAnywhereBeforeTheEnd) {
   using calendar::OrderOption;
   const Case cases[] = {
-      {{}, Request::run},
-      {{"a", "--day-first", "@l", "-"},
-       Request::run,
-       {"a", "@l", "-"},
-       "",
-       0,
-       OrderOption::day_first},
-      {{"--month-first", "--month-first"}, Request::run, {}, "", 0, OrderOption::month_first},
-      {{"-o", "x.csv", "-oy.csv"}, Request::run, {}, "y.csv"},
-      {{"-o", "-"}, Request::run, {}, "-"},
-      {{"--ccn-offset", "-30", "d"}, Request::run, {"d"}, "", -30},
-      {{"--ccn-offset=+3155760000"}, Request::run, {}, "", 3155760000},
-      {{"--", "-o", "--help"}, Request::run, {"-o", "--help"}},
-      {{"x", "--help", "--version"}, Request::help, {"x"}},
-      {{"-V"}, Request::version},
-      {{"--day-first", "--month-first"}, Request::usage_error},
-      {{"--help", "--bogus"}, Request::usage_error},
-      {{"-x"}, Request::usage_error},
-      {{"--output", "x"}, Request::usage_error},
-      {{"-o"}, Request::usage_error},
-      {{"-o", ""}, Request::usage_error},
-      {{"--ccn-offset"}, Request::usage_error},
-      {{"--ccn-offset="}, Request::usage_error},
-      {{"--ccn-offset=1.5"}, Request::usage_error},
-      {{"--ccn-offset", "abc"}, Request::usage_error},
-      {{"--ccn-offset", "3155760001"}, Request::usage_error},
-      {{"--ccn-offset", "- 5"}, Request::usage_error},
-      {{"--ccn-offsets=5"}, Request::usage_error},
+      {.args = {}},
+      {.args = {"a", "--day-first", "@l", "-"},
+       .paths = {"a", "@l", "-"},
+       .order = OrderOption::day_first},
+      {.args = {"--month-first", "--month-first"}, .order = OrderOption::month_first},
+      {.args = {"-o", "x.csv", "-oy.csv"}, .output = "y.csv"},
+      {.args = {"-o", "-"}, .output = "-"},
+      {.args = {"--ccn-offset", "-30", "d"}, .paths = {"d"}, .offset = -30},
+      {.args = {"--ccn-offset=+3155760000"}, .offset = 3155760000},
+      {.args = {"--", "-o", "--help"}, .paths = {"-o", "--help"}},
+      {.args = {"x", "--help", "--version"}, .paths = {"x"}, .request = Request::help},
+      {.args = {"-V"}, .request = Request::version},
+      {.args = {"--day-first", "--month-first"}, .request = Request::usage_error},
+      {.args = {"--help", "--bogus"}, .request = Request::usage_error},
+      {.args = {"-x"}, .request = Request::usage_error},
+      {.args = {"--output", "x"}, .request = Request::usage_error},
+      {.args = {"-o"}, .request = Request::usage_error},
+      {.args = {"-o", ""}, .request = Request::usage_error},
+      {.args = {"--ccn-offset"}, .request = Request::usage_error},
+      {.args = {"--ccn-offset="}, .request = Request::usage_error},
+      {.args = {"--ccn-offset=1.5"}, .request = Request::usage_error},
+      {.args = {"--ccn-offset", "abc"}, .request = Request::usage_error},
+      {.args = {"--ccn-offset", "3155760001"}, .request = Request::usage_error},
+      {.args = {"--ccn-offset", "- 5"}, .request = Request::usage_error},
+      {.args = {"--ccn-offsets=5"}, .request = Request::usage_error},
   };
+
   for (const Case& c : cases) {
     const Arguments parsed = parse_arguments(c.args);
     std::string line;
