@@ -338,10 +338,10 @@ void write_year_record(Out& out, unsigned second, Random& random) {
             random.between(950, 1050), random.between(0, 9), random.between(0, 1),
             random.between(0, 999), random.between(4, 5), random.between(0, 999));
   out.print("%u,1%u.%02u,%u,%u.%03u,%u.%03u,%u,%u.%02u,%u\r\n", random.between(0, 3),
-            random.between(0, 9), random.between(0, 99), random.between(0, 9),
-            random.between(0, 9), random.between(0, 999), random.between(0, 9),
-            random.between(0, 999), random.between(0, 99999), random.between(10, 99),
-            random.between(0, 99), random.between(0, 1));
+            random.between(0, 9), random.between(0, 99), random.between(0, 9), random.between(0, 9),
+            random.between(0, 999), random.between(0, 9), random.between(0, 999),
+            random.between(0, 99999), random.between(10, 99), random.between(0, 99),
+            random.between(0, 1));
 }
 
 void write_year(const std::string& dir, Random& random) {

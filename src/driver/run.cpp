@@ -18,7 +18,7 @@ namespace vortelin {
 
 namespace {
 
-constexpr std::size_t kNameLength = 64;  // list-file and data-file names
+constexpr std::size_t kNameLength = 64;    // list-file and data-file names
 constexpr std::size_t kSkippedIndent = 4;  // an entry whose first 4 characters are blank is skipped
 
 enum class FileKind { smps, ccn, unreadable };

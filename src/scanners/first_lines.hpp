@@ -15,7 +15,8 @@
 namespace vortelin {
 
 inline constexpr std::size_t kFirstLines = 10;
-inline constexpr std::size_t kMarkedLength = 64;  // a mark counts within a line's first 64 characters
+inline constexpr std::size_t kMarkedLength =
+    64;  // a mark counts within a line's first 64 characters
 
 // Whether a line, cut to its marked length, marks a particle-sizer export. The
 // first line may start with a byte-order mark, which is not text.
