@@ -170,7 +170,7 @@ void write_scans(Random& random, const std::vector<Segment>& segments, const std
       const std::int64_t start = kStart + day * kDay + k * every;
       const std::int64_t end = start + duration;
       while (at < segments.size() && segments[at].end <= start) ++at;
-      std::fprintf(file, "%s,%lld,%s,%s,%lld,", name.c_str(), static_cast<long long>(k + 1),
+      std::fprintf(file, "%s,%lld,%s,%s,%lld,", name.c_str(), static_cast<long long>(k) + 1,
                    iso_text(start).c_str(), iso_text(end).c_str(),
                    static_cast<long long>(duration));
       if (at == segments.size() || segments[at].start > start) {

@@ -84,7 +84,7 @@ TEST(OverviewDates, ReadsTheScansTablesTimesAndWritesThemBack) {
   const auto noon = read_iso_moment("2005-05-14T12:00:00");
   ASSERT_TRUE(noon);
   EXPECT_EQ(iso_day(*noon), "2005-05-14");
-  EXPECT_EQ(day_number(*noon) * kSecondsPerDay, *noon - 12 * 3600);
+  EXPECT_EQ(day_number(*noon) * kSecondsPerDay, *noon - std::int64_t{12} * 3600);
   EXPECT_EQ(day_number(-1), -1);
 }
 

@@ -14,7 +14,7 @@ namespace {
 
 // Seconds of day `day` (since 1970-01-01) at hh:mm.
 std::int64_t at(std::int64_t day, int hour, int minute = 0) {
-  return day * kSecondsPerDay + hour * 3600 + minute * 60;
+  return day * kSecondsPerDay + std::int64_t{hour} * 3600 + std::int64_t{minute} * 60;
 }
 
 Bar bar(std::int64_t start, std::int64_t end) {

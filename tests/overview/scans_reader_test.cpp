@@ -54,6 +54,8 @@ TEST(OverviewScansReader, ReadsEachRowWholeOrLeavesItOutWithTheReason) {
       "\"x.txt\"x,14,2005-05-14T10:00:00,,,,,,,,\r\n";
   const ScansTable table = parse_scans(bytes);
   ASSERT_EQ(table.outcome, ScansTable::Outcome::read);
+  // Long entries are split in two literals on purpose.
+  // NOLINTBEGIN(bugprone-suspicious-missing-comma)
   const std::vector<std::string> expected{
       "line 2: smps_0514.txt sample 1: 2005-05-14 09:12:01 to 2005-05-14 09:14:16, set point 0.2 "
       "%, whole: yes, 12 s since the change, stable 1.000",
@@ -67,6 +69,7 @@ TEST(OverviewScansReader, ReadsEachRowWholeOrLeavesItOutWithTheReason) {
       "line 10 left out: set_point is not a number [x.txt][8]",
       "line 11 left out: set_point is not a number [x.txt][9]",
   };
+  // NOLINTEND(bugprone-suspicious-missing-comma)
   EXPECT_EQ(described(table), expected);
   EXPECT_EQ(table.left_out_count, 10u);  // five named, the rest counted
   EXPECT_TRUE(table.notes.empty());
